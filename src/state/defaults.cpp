@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "radiation/climate.h"
+#include "radiation/radiation.h"
+
 namespace nk {
 
 namespace {
@@ -304,6 +307,18 @@ void Alapertekek(Model& m) {
     // 17. Site factor.
     s.Sugarzastenyezo = 1000;
     s.BeallSugarzastenyezo = 1000;
+
+    // 18. Climate and radiation tables; the collector plane needs the tilt,
+    // azimuth and site factor stored above.
+    Sugarzasadatok(m);
+    Sugarzastablazat(m);
+    Homersekletadatok(m);
+    Vizszintestablazat(m);
+    Fuggolegessugarzas(m);
+    Paratartalomadatok(m);
+    Szeladatok(m);
+    Goznyomasadatok(m);
+    Talajhomersekletadatok(m);
 }
 
 void deriveTankLayers(Settings& s) {

@@ -5,12 +5,18 @@
 // with `Model m;` and, for start-up values, `Alapertekek(m)`.
 
 #include "platform/random.h"
+#include "radiation/climate.h"
 #include "state/settings.h"
 #include "state/simulation_state.h"
+#include "state/ui_port.h"
 
 namespace nk {
 
 struct Model {
+    Model() = default;
+    Model(const Model&) = delete;
+    Model& operator=(const Model&) = delete;
+
     // Settings.
     PipeData pipe;
     Settings s;
@@ -25,8 +31,18 @@ struct Model {
     StepValues step;
     Results res;
 
+    // Built-in climate, radiation tables and the radiation procedures' state.
+    Climate klima;
+    RadiationModule radmod;
+
     WindowParameters par;
     Random rnd;
+
+    // Where the core's messages go; the windows install themselves here.
+    UiPort* ui = &silent_;
+
+private:
+    SilentUi silent_;
 };
 
 }  // namespace nk

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -23,6 +25,7 @@ struct IntegerStoreCase {
     double in;
     int out;
 };
+void PrintTo(const IntegerStoreCase& c, std::ostream* os) { *os << c.in << " -> " << c.out; }
 
 class IntegerStore : public ::testing::TestWithParam<IntegerStoreCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "platform/text.h"
 
 namespace nk {
@@ -12,6 +14,7 @@ struct PointCase {
     const char* text;
     double value;
 };
+void PrintTo(const PointCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class PointReading : public ::testing::TestWithParam<PointCase> {};
 
@@ -30,6 +33,7 @@ struct LocaleCase {
     bool numeric;
     double value;
 };
+void PrintTo(const LocaleCase& c, std::ostream* os) { *os << '"' << c.text << (c.comma ? "\" comma" : "\" point"); }
 
 class LocaleReading : public ::testing::TestWithParam<LocaleCase> {};
 
@@ -60,6 +64,7 @@ struct TextCase {
     bool comma;
     const char* text;
 };
+void PrintTo(const TextCase& c, std::ostream* os) { *os << '"' << c.text << '"'; }
 
 class TextForm : public ::testing::TestWithParam<TextCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "state/defaults.h"
@@ -49,6 +51,7 @@ struct CatalogueCase {
     double a, b;
     float c;
 };
+void PrintTo(const CatalogueCase& c, std::ostream* os) { *os << c.type << "," << c.model; }
 
 class CatalogueRows : public Defaults, public ::testing::WithParamInterface<CatalogueCase> {};
 
@@ -217,6 +220,7 @@ struct ProfileCase {
     int napi;       // Fogynapi
     int hour18;     // a weight that tells the curves apart
 };
+void PrintTo(const ProfileCase& c, std::ostream* os) { *os << "p" << c.p << " w" << c.w << " days " << c.firstDay << "-" << c.lastDay; }
 
 class ProfileDays : public Defaults, public ::testing::WithParamInterface<ProfileCase> {};
 
