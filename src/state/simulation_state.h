@@ -107,7 +107,8 @@ inline constexpr std::array<Bounds, 1> kTempResultDims{upto(15)};
 
 struct Results {
     // Day totals and day means.
-    double NapiSugarzas = 0, NapiKollHo = 0, NapiCsoveszteseg = 0, NapiSzivattyuperc = 0;
+    double NapiSugarzas = 0, NapiKollHo = 0, NapiSzivattyuperc = 0;
+    Single NapiCsoveszteseg = 0;  // summed in single precision
     double NapiKollHoTar = 0, NapiKollHoMed = 0, NapiKollHoPuf = 0;
     double NapiHagyHo = 0, NapiHagyHoTar = 0, NapiHagyHoMed = 0, NapiHagyHoFut = 0;
     Single NapiHmvHoigeny = 0, NapiOsszHoigeny = 0, NapiOsszNyereseg = 0;

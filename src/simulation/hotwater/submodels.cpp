@@ -1,0 +1,380 @@
+#include "simulation/hotwater/submodels.h"
+
+namespace nk {
+
+Tank tankOf(Model& m, int k) {
+    Settings& s = m.s;
+    PhysicalState& p = m.st;
+    switch (k) {
+        case 1:
+            return {&p.Tar1Also, &p.Tar1Kozep, &p.Tar1Felso, s.Tar1Alsoterf.d(), s.Tar1Kozepterf.d(),
+                    s.Tar1Felsoterf.d(), s.Tarolo1terfogat.d()};
+        case 2:
+            return {&p.Tar2Also, &p.Tar2Kozep, &p.Tar2Felso, s.Tar2Alsoterf.d(), s.Tar2Kozepterf.d(),
+                    s.Tar2Felsoterf.d(), s.Tarolo2terfogat.d()};
+        default:
+            return {&p.Tar3Also, &p.Tar3Kozep, &p.Tar3Felso, s.Tar3Alsoterf.d(), s.Tar3Kozepterf.d(),
+                    double(s.Tar3Felsoterf), double(s.Tarolo3terfogat)};
+    }
+}
+
+Consumer consumerOf(Model& m, int k) {
+    const Programmes& g = m.prog;
+    const int a = ix(m.s.Automod), mo = m.clock.Honap;
+    switch (k) {
+        case 1:
+            return {1, tankOf(m, 1), g.AutBeKi1(a, mo).d(), g.AutBekapcsdT1(a, mo).d(), g.AutMaxhofok1(a, mo).d(),
+                    RiseVar::Tar1Emeles};
+        case 2:
+            return {2, tankOf(m, 2), g.AutBeKi2(a, mo).d(), g.AutBekapcsdT2(a, mo).d(), g.AutMaxhofok2(a, mo).d(),
+                    RiseVar::PufEmeles};
+        default:
+            return {3, tankOf(m, 3), g.AutBeKi3(a, mo).d(), g.AutBekapcsdT3(a, mo).d(), g.AutMaxhofok3(a, mo).d(),
+                    RiseVar::Tar3Emeles};
+    }
+}
+
+int collectorIrradiance(const Model& m) {
+    return m.klima.Kollsugarzas(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus));
+}
+
+// --- Conventional tank heater -------------------------------------------
+
+namespace {
+
+// The heater may run in this half hour and the upper layer is below its
+// switch-on temperature; also clears the step's conventional heat.
+bool heaterStarts(Model& m, const Tank& t) {
+    m.step.HagyHoTar = 0;
+    const Settings& s = m.s;
+    const double programme = m.prog
+                                 .Idoprogramok(1, ix(s.Tarolofutesprogram), ix(s.Tarolofutesheti), s.Hetnapja,
+                                               m.clock.Ora, m.clock.Felora)
+                                 .d();
+    return programme == 1 && *t.up < s.Tarolofuteshofok.d();
+}
+
+double heaterStepHeat(const Model& m) { return div(double(m.s.Tarolofutesteljesitmeny) * 1000, m.clock.Lepesszam); }
+
+}  // namespace
+
+void upperPartHeating(Model& m, const Tank& t) {
+    if (!heaterStarts(m, t)) return;
+    const double Ts = m.s.Tarolofuteshofok.d();
+    const double C = heaterStepHeat(m);
+    double& Q = m.step.HagyHoTar;
+    const double need = kWaterHeat * ((Ts + 2 - *t.up) * t.Vup + (Ts - 15 - *t.mid) * t.Vmid);
+    if (need < C && need >= 0) {
+        Q = need;
+        *t.up = Ts + 2;
+        *t.mid = Ts - 15;
+    } else if (need < 0) {
+        // The middle layer is warm enough: only the upper one is heated.
+        Q = kWaterHeat * t.Vup * (Ts + 2 - *t.up);
+        *t.up = Ts + 2;
+    } else {
+        Q = C;
+        const double upRise = div(2.0 / 3.0 * C, kWaterHeat * t.Vup);
+        const double midRise = div(1.0 / 3.0 * C, kWaterHeat * t.Vmid);
+        *t.up += upRise;
+        *t.mid += midRise;
+        if (*t.up > Ts + 2) {
+            // Overshoot: give only the heat whose two thirds bring the top to Ts + 2.
+            *t.up -= upRise;
+            *t.mid -= midRise;
+            Q = 1.5 * kWaterHeat * t.Vup * (Ts + 2 - *t.up);
+            *t.up += div(2.0 / 3.0 * Q, kWaterHeat * t.Vup);
+            *t.mid += div(1.0 / 3.0 * Q, kWaterHeat * t.Vmid);
+        }
+    }
+}
+
+void wholeTankHeating(Model& m, const Tank& t) {
+    if (!heaterStarts(m, t)) return;
+    const double Ts = m.s.Tarolofuteshofok.d();
+    const double C = heaterStepHeat(m);
+    double& Q = m.step.HagyHoTar;
+    const double need =
+        kWaterHeat * ((Ts + 2 - *t.up) * t.Vup + (Ts - 2 - *t.mid) * t.Vmid + (Ts - 6 - *t.lo) * t.Vlo);
+    if (need < C && need >= 0) {
+        Q = need;
+        *t.up = Ts + 2;
+        *t.mid = Ts - 2;
+        *t.lo = Ts - 6;
+    } else if (need < 0) {
+        Q = kWaterHeat * t.Vup * (Ts + 2 - *t.up);
+        *t.up = Ts + 2;
+    } else {
+        Q = C;
+        // The heat enters from below and spreads upwards over inverted layers.
+        const double loRise = div(C, kWaterHeat * t.Vlo);
+        *t.lo += loRise;
+        if (*t.lo > *t.mid) {
+            *t.lo -= loRise;
+            const double twoRise = div(C, kWaterHeat * (t.Vlo + t.Vmid));
+            *t.lo += twoRise;
+            *t.mid += twoRise;
+            if (*t.mid > *t.up) {
+                *t.lo -= twoRise;
+                *t.mid -= twoRise;
+                const double allRise = div(C, kWaterHeat * t.V);
+                *t.lo += allRise;
+                *t.mid += allRise;
+                *t.up += allRise;
+            }
+        }
+    }
+}
+
+// --- Collector loop -------------------------------------------------------
+
+Single collectorEfficiency(Model& m, const Consumer& c, int G) {
+    StepValues& v = m.step;
+    const Settings& s = m.s;
+    v.Kollkozeptemp = *c.tank.lo + c.switchOn + m.st.Kolldt / 2.0;
+    const double Ta = m.klima.Levegohomerseklet(m.clock.Honap, m.clock.Ora, ix(s.Naptipus));
+    v.Kollhofokkulonbseg = CSng(v.Kollkozeptemp - Ta);
+    if (v.Kollhofokkulonbseg < 0) v.Kollhofokkulonbseg = 0;
+    const Single x = CSng(div(v.Kollhofokkulonbseg, G));
+    v.Redukalthomerseklet = x;
+    const double x2 = double(x) * double(x);
+    v.Kollhatasfok = CSng(s.KollA.d() - s.KollB.d() * x - s.KollC.d() * G * x2);
+    return v.Kollhatasfok;
+}
+
+double collectorHeat(const Model& m, Single eta, int G, bool withSystemLoss) {
+    const Settings& s = m.s;
+    double q = div(double(eta) * G * s.Kollektorfelulet.d() * s.Kollektorszam.d(), m.clock.Lepesszam);
+    if (withSystemLoss) q = q * (1 - s.Rendszerveszteseg.d() / 100);
+    return q;
+}
+
+void setCollectorRise(Model& m, double Q) {
+    m.st.Kolldt = CSng(div(div(Q, m.s.Kollektorszam.d() * 1000), 0.0696388) * m.clock.Lepesszam);
+}
+
+namespace {
+
+double storeRise(Model& m, RiseVar r, double rise) {
+    switch (r) {
+        case RiseVar::Tar1Emeles: return m.step.Tar1Emeles = rise;
+        case RiseVar::PufEmeles: return m.step.PufEmeles = rise;
+        case RiseVar::Tar3Emeles: return m.step.Tar3Emeles = CSng(rise);
+    }
+    return rise;
+}
+
+}  // namespace
+
+double chargeLowerLayer(Model& m, const Consumer& c, double Q) {
+    const double rise = storeRise(m, c.rise, div(Q, kWaterHeat * c.tank.Vlo));
+    *c.tank.lo += rise;
+    return rise;
+}
+
+void spreadCharge(Model& m, const Consumer& c, double rise, double Q) {
+    const Tank& t = c.tank;
+    if (*t.lo >= *t.up - 6) {
+        *t.lo -= rise;
+        const double all = storeRise(m, c.rise, div(Q, kWaterHeat * t.V));
+        *t.lo += all;
+        *t.mid += all;
+        *t.up += all;
+    } else if (*t.lo >= *t.mid - 3) {
+        *t.lo -= rise;
+        const double two = storeRise(m, c.rise, div(Q, kWaterHeat * (t.Vlo + t.Vmid)));
+        *t.lo += two;
+        *t.mid += two;
+    }
+}
+
+void collectorPipeLoss(Model& m) {
+    const PipeData& p = m.pipe;
+    StepValues& v = m.step;
+    const double Tm = v.Kollkozeptemp;
+    const double Ta = m.klima.Levegohomerseklet(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus));
+    const double R = p.Csohejellenallas;
+    v.Csoveszteseg = CSng(div(div(Tm - Ta, R) * p.Kulsocsohossz.d() + div(Tm - p.Belsoterhofok, R) * p.Belsocsohossz,
+                              m.clock.Lepesszam));
+    const double Q = v.KollHoTar;
+    if (Q > v.Csoveszteseg) {
+        v.KollHoTar = Q - v.Csoveszteseg;
+    } else {
+        // The pipe has lost all of the step's collector heat.
+        v.KollHoTar = 0;
+        v.Csoveszteseg = CSng(Q);
+    }
+}
+
+void singleConsumerCollectorStep(Model& m, const SingleConsumerLoop& loop) {
+    StepValues& v = m.step;
+    v.KollHoTar = 0;
+    if (loop.pipeLoss) {
+        v.Szivattyuperc = 0;
+        v.Csoveszteseg = 0;
+    }
+    const int G = collectorIrradiance(m);
+    const Consumer c = consumerOf(m, 1);
+    if (!(c.on == 1 && G > 50)) return;
+
+    const Single eta = collectorEfficiency(m, c, G);
+    if (eta < loop.threshold) {
+        m.st.Kolldt = 0;
+        return;
+    }
+    v.KollHoTar = collectorHeat(m, eta, G, !loop.pipeLoss);
+    if (loop.pipeLoss) collectorPipeLoss(m);
+    const double Q = v.KollHoTar;
+    setCollectorRise(m, Q);
+    const double rise = chargeLowerLayer(m, c, Q);
+    if (loop.pipeLoss) v.Szivattyuperc = 60.0 / m.clock.Lepesszam;
+
+    if (*c.tank.lo > c.maximum) {
+        // The tank is full: the step's collector heat is lost.
+        undoCharge(c, rise);
+        v.KollHoTar = 0;
+        if (loop.pipeLoss) v.Csoveszteseg = 0;
+        if (loop.stateAtMaximum) m.st.Kollallapot = 2;
+        return;
+    }
+    spreadCharge(m, c, rise, Q);
+}
+
+// --- Solar priority controller ----------------------------------------------
+
+void programmeReset(Model& m, const PriorityList& list) {
+    // Lowest priority first, so that the highest-priority tank that is on wins.
+    // A month with every tank off starts with the loop off.
+    Integer state = 0;
+    for (int s = list.states; s >= 1; --s)
+        if (consumerOf(m, list.priority[s - 1]).on == 1) state = Integer(s);
+    m.st.Kollallapot = state;
+}
+
+void controllerCollectorStep(Model& m, const PriorityList& list) {
+    StepValues& v = m.step;
+    v.KollHoTar = 0;
+    const int G = collectorIrradiance(m);
+    if (G <= 50) return;
+
+    Integer& state = m.st.Kollallapot;
+    bool charged = false;
+    double rise = 0;
+    Consumer served{};
+    for (int s = 1; s <= list.states && !charged; ++s) {
+        if (state != s) continue;
+        const Consumer c = consumerOf(m, list.priority[s - 1]);
+        const Integer next = s == list.states ? 0 : Integer(s + 1);
+        if (s != 1 && c.on == 0) {
+            state = next;
+            continue;
+        }
+        const Single eta = collectorEfficiency(m, c, G);
+        if (eta < 0.05f) {
+            state = next;
+            if (next == 0 && list.zeroRiseWhenLastFails) m.st.Kolldt = 0;
+            continue;
+        }
+        v.KollHoTar = collectorHeat(m, eta, G, true);
+        setCollectorRise(m, v.KollHoTar);
+        rise = chargeLowerLayer(m, c, v.KollHoTar);
+        if (*c.tank.lo > c.maximum) {
+            undoCharge(c, rise);
+            v.KollHoTar = 0;
+            state = next;  // the next consumer sees the rise just computed
+            continue;
+        }
+        charged = true;
+        served = c;
+    }
+    if (charged) spreadCharge(m, served, rise, v.KollHoTar);
+}
+
+// --- Draw-off and losses ----------------------------------------------------
+
+namespace {
+
+struct Profile {
+    int p, w, d;
+};
+Profile chosenProfile(const Model& m) { return {ix(m.s.Fogyjelleg), ix(m.s.Fogyheti), m.s.Hetnapja}; }
+
+// Every layer is partly replaced by the water from below it.
+void plugFlow(const Tank& t, double v, double feed) {
+    const double oldMid = *t.mid, oldLo = *t.lo;
+    *t.up = div(v * oldMid + (t.Vup - v) * *t.up, t.Vup);
+    *t.mid = div(v * oldLo + (t.Vmid - v) * *t.mid, t.Vmid);
+    *t.lo = div(v * feed + (t.Vlo - v) * *t.lo, t.Vlo);
+}
+
+// A tank fed from a warmer tank can end up warmer below than above.
+void repairInversion(const Tank& t) {
+    if (*t.lo > *t.mid) {
+        const double mean = div(t.Vlo * *t.lo + t.Vmid * *t.mid, t.Vlo + t.Vmid);
+        *t.mid = mean + 0.5;
+        *t.lo = *t.mid - 0.5;
+    }
+    if (*t.mid > *t.up) {
+        const double mean = div(t.Vlo * *t.lo + t.Vmid * *t.mid + t.Vup * *t.up, t.V);
+        *t.mid = mean;
+        *t.lo = mean - 1;
+        *t.up = mean + 1;
+    }
+}
+
+void standingLoss(double& T, int N) { T = T - div((T - 15) / 45 * 0.2, N); }
+
+}  // namespace
+
+void hourDraw(Model& m) {
+    const Profile pr = chosenProfile(m);
+    const ConsumptionProfiles& f = m.fogy;
+    m.step.Orasfogyasztas =
+        div(f.Fogyorai(pr.p, pr.w, pr.d, m.clock.Ora).d(), f.Fogyoraiossz(pr.p, pr.w, pr.d).d()) *
+        f.Fogynapi(pr.p, pr.w, pr.d).d();
+}
+
+void drawOffStep(Model& m, int tanks) {
+    StepValues& v = m.step;
+    const Settings& s = m.s;
+    const int N = m.clock.Lepesszam;
+    const double hot = s.Melegvizhofok.d(), cold = s.Hidegvizhofok.d();
+    Tank t[3];
+    for (int k = 0; k < tanks; ++k) t[k] = tankOf(m, k + 1);
+    const Tank& outlet = t[tanks - 1];
+
+    v.HmvHoigeny = 0;
+    const double out = *outlet.up;
+    const double perStep = div(v.Orasfogyasztas, N);
+    v.Lepesfogyasztas = CSng(out > 40 ? div(perStep * (hot - cold), out - cold) : perStep);
+    const double vol = v.Lepesfogyasztas;
+
+    // From the outlet back to tank 1: each tank is fed by the upper layer of
+    // the previous one as it was before that tank's own flow.
+    for (int k = tanks - 1; k >= 0; --k) {
+        plugFlow(t[k], vol, k == 0 ? cold : *t[k - 1].up);
+        if (k > 0) repairInversion(t[k]);
+    }
+
+    v.HmvHoigeny = div((hot - cold) * v.Orasfogyasztas * kWaterHeat, N);
+
+    const Profile pr = chosenProfile(m);
+    const double cirk = s.Cirkvesztes.d();
+    if (m.fogy.Fogyorai(pr.p, pr.w, pr.d, m.clock.Ora).d() > 0) {
+        const double L = div(cirk, double(m.prep.Fogyasztasiorak(pr.d)) * 200 * N) * (hot - cold) *
+                         m.fogy.Fogynapi(pr.p, pr.w, pr.d).d() * kWaterHeat;
+        *outlet.up = *outlet.up - div(L, outlet.Vup * kWaterHeat);
+        *outlet.mid = *outlet.mid - div(L, outlet.Vmid * kWaterHeat);
+        v.HmvHoigeny = v.HmvHoigeny * (1 + cirk / 100);
+    }
+
+    for (int k = 0; k < tanks; ++k) {
+        standingLoss(*t[k].lo, N);
+        standingLoss(*t[k].mid, N);
+        standingLoss(*t[k].up, N);
+    }
+    for (int k = tanks - 1; k >= 0; --k)
+        v.HmvHoigeny = v.HmvHoigeny + div(((*t[k].lo + *t[k].mid + *t[k].up) - 45) / 135 * 0.2 * kWaterHeat * t[k].V, N);
+}
+
+}  // namespace nk
