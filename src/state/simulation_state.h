@@ -63,7 +63,7 @@ struct StepValues {
     Single Lepesfogyasztas = 0;
     double Kollkozeptemp = 0;
     Single Kollhofokkulonbseg = 0;
-    double Redukalthomerseklet = 0;
+    Single Redukalthomerseklet = 0;
     Single Kollhatasfok = 0;
     double Tar1Emeles = 0, PufEmeles = 0;
     Single Tar3Emeles = 0;
