@@ -12,6 +12,7 @@
 #include "platform/numeric.h"
 #include "platform/variant.h"
 #include "platform/vb_array.h"
+#include "state/ui_port.h"
 
 namespace nk {
 
@@ -100,7 +101,7 @@ inline constexpr std::array<Bounds, 2> kDailyDims{upto(13), upto(32)};
 inline constexpr std::array<Bounds, 1> kMonthlyDims{upto(13)};
 
 // Rounded results: element 1 holds the result of the last run.
-using ResultArray = Arr1<double>;
+using ResultArray = Arr1<Var>;  // keeps the kind: a single prints with seven digits
 using ResultArraySingle = Arr1<Single>;
 inline constexpr std::array<Bounds, 1> kEnergyResultDims{upto(13)};
 inline constexpr std::array<Bounds, 1> kTempResultDims{upto(15)};
@@ -183,6 +184,11 @@ struct Results {
 
     // Energy lines of the printed data sheet; no calculation writes them.
     Arr1<Var> EnergiaAdat{{upto(8)}};
+
+    // What the windows show of the latest run: the result table and the
+    // annual bar chart (kept until the next annual run).
+    ResultTexts tablazat;
+    AnnualChart evesgrafikon;
 };
 
 // Parameters the windows pass to each other through shared variables.

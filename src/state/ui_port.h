@@ -3,16 +3,50 @@
 // What the computing core asks of the windows. The core never shows anything
 // itself; the windows implement this, tests record it.
 
+#include <array>
 #include <string>
+
+#include "platform/numeric.h"
+#include "platform/text.h"
 
 namespace nk {
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 
+// The pipe-loss box and the seven cells of the result table, as texts.
+struct ResultTexts {
+    std::string csohoveszteseg;
+    std::array<std::string, 7> tablazat1;
+};
+
+// Geometry of the annual bar chart, in twips inside its picture box.
+struct ChartBar {
+    Single height = 0;
+    Single top = 3000;
+};
+struct AnnualChart {
+    bool drawn = false;             // no annual run has drawn it yet
+    bool irradiationView = true;    // "Qnap és Qkollveszt mutatása " ticked
+    std::string label2;             // legend caption beside the second swatch
+    bool qnapLegendVisible = true;  // the Qnap swatch and its caption
+    int kollvesztSwatchColour = 255;  // red, or yellow in the view without irradiation
+    std::string scaleLabel;         // the full-scale value, kWh/month
+    std::array<ChartBar, 12> qnap, qkollveszt, qkoll, qcso, qkieg;
+};
+
 class UiPort {
 public:
     virtual ~UiPort() = default;
     virtual void message(const std::string& text, const std::string& title, MsgIcon icon) = 0;
+    // Hourglass pointer on the calculation window while a run is in progress.
+    virtual void setBusy(bool) {}
+    // Whether the chart shows the irradiation and the collector loss (the
+    // check box is ticked when the window loads).
+    virtual bool irradiationShown() const { return true; }
+    virtual void showChart(const AnnualChart&) {}
+    virtual void showResults(const ResultTexts&) {}
+    // Separators of the user's number notation; the windows are made for a decimal comma.
+    virtual NumberLocale numberLocale() const { return NumberLocale::decimalComma(); }
 };
 
 // Shows nothing: the core alone, as in the benchmarks.

@@ -1,0 +1,191 @@
+#include "simulation/cycles/results.h"
+
+#include <cmath>
+
+namespace nk {
+
+double energyKwh(double wh) { return Int(wh / 1000 * 10) / 10; }
+
+double irradiationKwh(double whPerM2, double area) { return Int(whPerM2 * area / 1000 * 10) / 10; }
+
+double twoDecimals(double t) { return Int(t * 100) / 100; }
+
+double sharePercent(double a, double b) { return b > 0 ? Int(a / b * 10000) / 100 : 0; }
+
+namespace {
+
+// Monthly energies are formed in single precision, constants included.
+Single energyKwhSingle(Single wh) {
+    const Single kwh = CSng(double(wh) / double(1000.0f));
+    const Single tenths = CSng(double(kwh) * double(10.0f));
+    return CSng(Int(tenths) / double(10.0f));
+}
+
+// Share and solar fractions of the rounded energies in element 1.
+void sharesAndFractions(Results& r) {
+    r.EredmCsoArany(1) = sharePercent(r.EredmQcso(1), r.EredmKollHo(1).d());
+    r.EredmCsoArany2(1) = r.EredmCsoArany(1);
+    r.EredmMedArany(1) = sharePercent(r.EredmKollHoMed(1).d(), r.EredmQnap(1).d());
+    r.EredmPufArany(1) = sharePercent(r.EredmKollHoPuf(1).d(), r.EredmQnap(1).d());
+    auto fraction = [](const Var& K, const Var& H) { return CSng(sharePercent(K.d(), K.d() + H.d())); };
+    r.EredmFedezet(1) = fraction(r.EredmKollHo(1), r.EredmHagyHo(1));
+    r.EredmFedezetTar(1) = fraction(r.EredmKollHoTar(1), r.EredmHagyHoTar(1));
+    r.EredmFedezetMed(1) = fraction(r.EredmKollHoMed(1), r.EredmHagyHoMed(1));
+    r.EredmFedezetFut(1) = fraction(r.EredmKollHoPuf(1), r.EredmHagyHoFut(1));
+}
+
+void extremeResults(Results& r) {
+    r.EredmTar1FelsoMax(1) = twoDecimals(r.Tar1FelsoMax);
+    r.EredmTar2FelsoMax(1) = twoDecimals(r.Tar2FelsoMax);
+    r.EredmTar3FelsoMax(1) = twoDecimals(r.Tar3FelsoMax);
+    r.EredmTar1AlsoMin(1) = twoDecimals(r.Tar1AlsoMin);
+    r.EredmTar2AlsoMin(1) = twoDecimals(r.Tar2AlsoMin);
+    r.EredmTar3AlsoMin(1) = CSng(twoDecimals(r.Tar3AlsoMin));
+    r.EredmMedTempMax(1) = twoDecimals(r.MedTempMax);
+    r.EredmMedTempMin(1) = twoDecimals(r.MedTempMin);
+}
+
+}  // namespace
+
+void dailyResults(Model& m) {
+    Results& r = m.res;
+    r.EredmQnap(1) = irradiationKwh(r.NapiSugarzas, m.s.Osszfelulet.d());
+    r.EredmKollHo(1) = energyKwh(r.NapiKollHo);
+    r.EredmQcso(1) = CSng(energyKwh(r.NapiCsoveszteseg));
+    r.EredmKollHoTar(1) = energyKwh(r.NapiKollHoTar);
+    r.EredmKollHoMed(1) = energyKwh(r.NapiKollHoMed);
+    r.EredmKollHoPuf(1) = energyKwh(r.NapiKollHoPuf);
+    r.EredmHagyHo(1) = energyKwh(r.NapiHagyHo);
+    r.EredmHagyHoTar(1) = energyKwh(r.NapiHagyHoTar);
+    r.EredmHagyHoMed(1) = energyKwh(r.NapiHagyHoMed);
+    r.EredmHagyHoFut(1) = energyKwh(r.NapiHagyHoFut);
+    sharesAndFractions(r);
+    extremeResults(r);
+    r.EredmTar1Atlag(1) = twoDecimals(r.NapiTar1Atlag);
+    r.EredmTar2Atlag(1) = twoDecimals(r.NapiTar2Atlag);
+    r.EredmTar3Atlag(1) = CSng(twoDecimals(r.NapiTar3Atlag));
+    r.EredmMedTempAtlag(1) = CSng(twoDecimals(r.NapiMedTemp));
+}
+
+void monthlyTemperatureResults(Model& m) {
+    Results& r = m.res;
+    extremeResults(r);
+    r.EredmTar1Atlag(1) = twoDecimals(r.HaviTar1Atlag);
+    r.EredmTar2Atlag(1) = twoDecimals(r.HaviTar2Atlag);
+    r.EredmTar3Atlag(1) = CSng(twoDecimals(r.HaviTar3Atlag));
+    r.EredmMedTempAtlag(1) = CSng(twoDecimals(r.HaviMedAtlag));
+}
+
+void monthlyEnergyResults(Model& m, int month) {
+    Results& r = m.res;
+    r.EredmQnap(1) = irradiationKwh(r.HaviSugarzas(month), m.s.Osszfelulet.d());
+    r.EredmKollHo(1) = energyKwhSingle(r.HaviKollHo(month));
+    r.EredmQcso(1) = energyKwhSingle(r.HaviCsoveszteseg(month));
+    r.EredmKollHoTar(1) = energyKwhSingle(r.HaviKollHoTar(month));
+    r.EredmKollHoMed(1) = energyKwhSingle(r.HaviKollHoMed(month));
+    r.EredmKollHoPuf(1) = energyKwhSingle(r.HaviKollHoPuf(month));
+    r.EredmHagyHo(1) = energyKwhSingle(r.HaviHagyHo(month));
+    r.EredmHagyHoTar(1) = energyKwhSingle(r.HaviHagyHoTar(month));
+    r.EredmHagyHoMed(1) = energyKwhSingle(r.HaviHagyHoMed(month));
+    r.EredmHagyHoFut(1) = energyKwhSingle(r.HaviHagyHoFut(month));
+    sharesAndFractions(r);
+}
+
+void runTemperatureResults(Model& m) {
+    Results& r = m.res;
+    extremeResults(r);
+    r.EredmMedTempAtlag(1) = CSng(twoDecimals(r.EvesMedAtlag));
+    r.EredmTar1Atlag(1) = twoDecimals(r.EvesTar1Atlag);
+    r.EredmTar2Atlag(1) = twoDecimals(r.EvesTar2Atlag);
+    r.EredmTar3Atlag(1) = CSng(twoDecimals(r.EvesTar3Atlag));
+}
+
+void runEnergyResults(Model& m, bool period) {
+    Results& r = m.res;
+    r.EredmQnap(1) = irradiationKwh(r.EvesSugarzas, m.s.Osszfelulet.d());
+    r.EredmKollHo(1) = energyKwh(r.EvesKollHo);
+    r.EredmQcso(1) = CSng(energyKwh(r.EvesCsoveszteseg));
+    r.EredmKollHoTar(1) = energyKwh(r.EvesKollHoTar);
+    r.EredmKollHoMed(1) = energyKwh(r.EvesKollHoMed);
+    r.EredmKollHoPuf(1) = energyKwh(r.EvesKollHoPuf);
+    r.EredmHagyHo(1) = energyKwh(r.EvesHagyHo);
+    r.EredmHagyHoTar(1) = energyKwh(r.EvesHagyHoTar);
+    r.EredmHagyHoMed(1) = energyKwh(r.EvesHagyHoMed);
+    r.EredmHagyHoFut(1) = energyKwh(r.EvesHagyHoFut);
+    r.EredmSzivattyuperc(1) = r.EvesSzivattyuperc;
+    sharesAndFractions(r);
+    if (period) {
+        // The period's own shares are taken against the irradiation; the
+        // table's pipe-loss share stays the pipe loss over the collector heat.
+        r.EredmCsoArany(1) = sharePercent(r.EredmKollHo(1).d(), r.EredmQnap(1).d());
+    }
+}
+
+void Eredmenykiiras(Model& m) {
+    Results& r = m.res;
+    const NumberLocale loc = m.ui->numberLocale();
+    ResultTexts& t = r.tablazat;
+    t.csohoveszteseg = textForm(CSng(Int(double(r.EvesCsoveszteseg) * 100 / 1000) / 100), loc);
+    // Qkoll is formed in whole tenths of a kWh, so that the displayed Qkoll
+    // is always the displayed Qhaszn plus the displayed pipe loss.
+    const double tarTenths = std::nearbyint(r.EredmKollHoTar(1).d() * 10);
+    const double csoTenths = std::nearbyint(double(r.EredmQcso(1)) * 10);
+    t.tablazat1[0] = textForm(r.EredmQnap(1), loc);
+    t.tablazat1[1] = textForm((tarTenths + csoTenths) / 10, loc);
+    t.tablazat1[2] = textForm(r.EredmQcso(1), loc);
+    t.tablazat1[3] = textForm(tarTenths / 10, loc);
+    t.tablazat1[4] = textForm(r.EredmCsoArany2(1), loc) + " %";
+    t.tablazat1[5] = textForm(r.EredmHagyHoTar(1), loc);
+    t.tablazat1[6] = textForm(r.EredmFedezetTar(1), loc) + " %";
+    m.ui->showResults(t);
+}
+
+void Evesgrafikon(Model& m) {
+    const Results& r = m.res;
+    AnnualChart& c = m.res.evesgrafikon;
+    const double area = m.s.Osszfelulet.d();
+    double qnap[13], qkoll[13], qcso[13], qkieg[13];
+    for (int mo = 1; mo <= 12; ++mo) {
+        qnap[mo] = r.HaviSugarzas(mo) * area / 1000;
+        qkoll[mo] = r.HaviKollHo(mo) / 1000.0;
+        qcso[mo] = r.HaviCsoveszteseg(mo) / 1000.0;
+        qkieg[mo] = r.HaviHagyHoTar(mo) / 1000.0;
+    }
+
+    c.irradiationView = m.ui->irradiationShown();
+    c.label2 = c.irradiationView ? "Qkollveszt" : "Qkoll";
+    c.qnapLegendVisible = c.irradiationView;
+    c.kollvesztSwatchColour = c.irradiationView ? 255 : 65535;
+
+    Single M = 0;
+    for (int mo = 1; mo <= 12; ++mo) {
+        const double first = c.irradiationView ? qnap[mo] : qkoll[mo] + qcso[mo];
+        if (M < first) M = CSng(first);
+        if (qkieg[mo] > M) M = CSng(qkieg[mo]);
+    }
+    c.scaleLabel = textForm(CSng(Int(CSng(double(M) * 10)) / 10), m.ui->numberLocale());
+
+    // A year without any value draws every bar at height 0 instead of
+    // dividing by a zero scale.
+    auto height = [&](double v) { return M > 0 ? v * 2000 / M : 0.0; };
+    auto bar = [](double h) { return ChartBar{CSng(h), CSng(3000 - h)}; };
+    for (int mo = 1; mo <= 12; ++mo) {
+        const int k = mo - 1;
+        const double hKoll = height(qkoll[mo]);
+        const double hStack = hKoll + height(qcso[mo]);
+        if (c.irradiationView) {
+            c.qnap[k] = bar(height(qnap[mo]));
+            c.qkollveszt[k] = c.qnap[k];
+        } else {
+            c.qnap[k] = bar(hStack);
+            c.qkollveszt[k] = bar(0);
+        }
+        c.qkoll[k] = bar(hKoll);
+        c.qcso[k] = bar(hStack);
+        c.qkieg[k] = bar(height(qkieg[mo]));
+    }
+    c.drawn = true;
+    m.ui->showChart(c);
+}
+
+}  // namespace nk

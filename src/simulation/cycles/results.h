@@ -1,0 +1,32 @@
+#pragma once
+
+// Rounding of a run's sums into the result record, the result table and the
+// annual bar chart.
+
+#include "state/model.h"
+
+namespace nk {
+
+// kWh with one decimal, truncated: Int(E / 1000 × 10) / 10.
+double energyKwh(double wh);
+// Irradiation on the whole collector field in kWh: Int(S × area / 1000 × 10) / 10.
+double irradiationKwh(double whPerM2, double area);
+// Two decimals, truncated: Int(T × 100) / 100.
+double twoDecimals(double t);
+// Percent with two decimals, 0 when the divisor is not greater than 0.
+double sharePercent(double a, double b);
+
+// Result record of the cycles: each driver's sums into element 1.
+void dailyResults(Model& m);
+void monthlyTemperatureResults(Model& m);
+void monthlyEnergyResults(Model& m, int month);
+void runTemperatureResults(Model& m);  // annual and period
+void runEnergyResults(Model& m, bool period);
+
+// Writes the pipe-loss box and the result table.
+void Eredmenykiiras(Model& m);
+
+// The annual bar chart from the monthly sums of the latest annual run.
+void Evesgrafikon(Model& m);
+
+}  // namespace nk

@@ -1,0 +1,131 @@
+// calc-table: runs the program's start-up and one calculation without any
+// window, and prints the pipe-loss box and the result table as the
+// calculation window shows them. The golden-result tests compare its output.
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "simulation/cycles/drivers.h"
+#include "state/defaults.h"
+
+namespace {
+
+// Prints what the core would show in message boxes; the result table comes
+// from the model after each run.
+class PrintingUi : public nk::UiPort {
+public:
+    void message(const std::string& text, const std::string& title, nk::MsgIcon) override {
+        std::cout << "message\t" << title << '\t' << text << '\n';
+    }
+};
+
+struct Options {
+    int system = 0;
+    int cycle = 0;
+    int month = 0;
+    int lastMonth = 0;
+    int dayType = 0;
+    int startWeekday = 0;
+    bool heatUp = false;
+    int runs = 1;
+};
+
+[[noreturn]] void usage(const std::string& problem) {
+    std::cerr << "calc-table: " << problem << '\n';
+    std::exit(2);
+}
+
+int number(std::string_view option, const char* text, int lo, int hi) {
+    char* end = nullptr;
+    const long v = text ? std::strtol(text, &end, 10) : 0;
+    if (!text || *text == '\0' || *end != '\0' || v < lo || v > hi)
+        usage(std::string(option) + " takes a whole number from " + std::to_string(lo) + " to " + std::to_string(hi));
+    return int(v);
+}
+
+Options parse(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        const char* next = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (a == "--system") {
+            o.system = number(a, next, 11, 46), ++i;
+            const int group = o.system / 10, variant = o.system % 10;
+            const bool valid = (group == 1 && variant >= 1 && variant <= 6) || (group == 2 && variant >= 1 && variant <= 2) ||
+                               (group == 4 && variant >= 1 && variant <= 6);
+            if (!valid) usage("--system takes 11 to 16, 21, 22 or 41 to 46");
+        } else if (a == "--cycle") {
+            const std::string_view c = next ? next : "";
+            ++i;
+            if (c == "daily") o.cycle = 1;
+            else if (c == "monthly") o.cycle = 2;
+            else if (c == "annual") o.cycle = 3;
+            else if (c == "period") o.cycle = 4;
+            else usage("--cycle takes daily, monthly, annual or period");
+        } else if (a == "--month") {
+            o.month = number(a, next, 1, 12), ++i;
+        } else if (a == "--last-month") {
+            o.lastMonth = number(a, next, 1, 12), ++i;
+        } else if (a == "--day-type") {
+            o.dayType = number(a, next, 1, 3), ++i;
+        } else if (a == "--start-weekday") {
+            o.startWeekday = number(a, next, 1, 7), ++i;
+        } else if (a == "--heat-up") {
+            o.heatUp = true;
+        } else if (a == "--runs") {
+            o.runs = number(a, next, 1, 1000), ++i;
+        } else {
+            usage("unknown option " + std::string(a));
+        }
+    }
+    return o;
+}
+
+void printTable(const nk::Model& m) {
+    const nk::ResultTexts& t = m.res.tablazat;
+    std::cout << "csohoveszteseg\t" << t.csohoveszteseg << '\n';
+    for (int i = 0; i < 7; ++i) std::cout << "tablazat1(" << i << ")\t" << t.tablazat1[std::size_t(i)] << '\n';
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Options o = parse(argc, argv);
+
+    PrintingUi ui;
+    nk::Model m;
+    m.ui = &ui;
+    // Start-up: the defaults, the calculation window's choices and the
+    // annual run of its first activation.
+    nk::Alapertekek(m);
+    nk::initialCalculationChoices(m);
+    nk::runCalculation(m);
+
+    nk::Settings& s = m.s;
+    if (o.system) {
+        s.Rendszerszam = o.system;
+        s.Rendszerkategoria = o.system / 10;
+        if (o.system / 10 == 1) s.HMVrendszer = o.system % 10;
+        if (o.system / 10 == 2) s.Medrendszer = o.system % 10;
+        if (o.system / 10 == 4) s.Kombrendszer = o.system % 10;
+    }
+    if (o.cycle) s.Szamitasmod = nk::Integer(o.cycle);
+    if (o.month) s.Honapvalasztas = nk::Integer(o.month);
+    if (s.Szamitasmod == 4) {
+        if (o.month) s.ElsoHonap = nk::Integer(o.month);
+        if (o.lastMonth) s.UtolsoHonap = o.lastMonth;
+        nk::countPeriod(m);
+    }
+    if (o.dayType) s.Naptipus = o.dayType;
+    if (o.startWeekday) s.Kezdonap = nk::Integer(o.startWeekday);
+    if (o.heatUp) s.Felfutes = nk::kTrue;
+
+    for (int r = 0; r < o.runs; ++r) {
+        nk::runCalculation(m);
+        printTable(m);
+    }
+    return 0;
+}
