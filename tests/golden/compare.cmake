@@ -1,0 +1,10 @@
+# Runs calc-table with the case's options and compares its output with the stored file.
+separate_arguments(args UNIX_COMMAND "${ARGS}")
+execute_process(COMMAND ${EXE} ${args} OUTPUT_VARIABLE actual RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "calc-table exited with ${rc}")
+endif()
+file(READ ${EXPECTED} expected)
+if(NOT actual STREQUAL expected)
+  message(FATAL_ERROR "output differs from ${EXPECTED}:\n--- expected\n${expected}--- actual\n${actual}")
+endif()
