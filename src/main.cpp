@@ -1,14 +1,20 @@
 #include <QApplication>
-#include <QWidget>
+#include <QLibraryInfo>
+#include <QTranslator>
 
-#include "state/defaults.h"
+#include "startup/program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    nk::Model model;
-    nk::Alapertekek(model);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Napkollektor köri csővezeték hőveszteségét számító program"));
-    window.show();
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+
+    // Qt's own buttons and dialogs in Hungarian.
+    QTranslator qtbase;
+    if (qtbase.load(QLocale(QLocale::Hungarian, QLocale::Hungary), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtbase);
+
+    nk::ui::Program program;
+    program.start();
     return app.exec();
 }

@@ -49,4 +49,7 @@ private:
     Currency cur_{};
 };
 
+// A variant used as an array index or a 16-bit choice: its nearest whole number.
+inline int ix(const Var& v) { return CInt(v.d()); }
+
 }  // namespace nk

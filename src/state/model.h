@@ -41,6 +41,8 @@ struct Model {
     // Where the core's messages go; the windows install themselves here.
     UiPort* ui = &silent_;
 
+    UiPort* silentUi() { return &silent_; }
+
     // A calculation is in progress: another request is refused, never nested.
     bool calculating = false;
 

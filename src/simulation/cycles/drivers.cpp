@@ -1,7 +1,5 @@
 #include "simulation/cycles/drivers.h"
 
-#include <span>
-
 #include "simulation/cycles/results.h"
 #include "simulation/cycles/run_steps.h"
 #include "simulation/hotwater/submodels.h"
@@ -75,7 +73,10 @@ void reportError(Model& m, const CalcError& e) {
 // means, and the run totals at the end of each month.
 class RunAccumulator {
 public:
-    RunAccumulator(Model& m, double days, bool energiesByDay) : m_(m), days_(days), energiesByDay_(energiesByDay) {}
+    RunAccumulator(Model& m, bool energiesByDay) : m_(m), energiesByDay_(energiesByDay) {}
+
+    // Days of the run, the divisor of the run means.
+    void setDays(double days) { days_ = days; }
 
     void start() {
         Results& r = m_.res;
@@ -127,33 +128,34 @@ public:
 
 private:
     Model& m_;
-    double days_;
+    double days_ = 365;
     bool energiesByDay_;
 };
 
-// Runs the recorded months of an annual or period run. Returns false when
-// the cancel flag stopped the run.
-bool recordedMonths(Model& m, std::span<const int> months, RunAccumulator& acc) {
-    Integer dayCounter = 0;
-    for (const int month : months) {
-        m.clock.Honap = month;
-        dayTypePattern(m, month);
-        const int n = m.klima.Honapnapjai(month);
-        for (m.clock.Nap = 1; m.clock.Nap <= n; ++m.clock.Nap) {
-            dayCounter = addI(dayCounter, 1);
-            if (m.clock.Megszakitas == 1) {
-                m.clock.Megszakitas = 0;
-                m.ui->setBusy(false);
-                return false;
-            }
-            m.s.Hetnapja = Integer((dayCounter - 1) % 7 + 1);
-            m.s.Naptipus = CSng(m.prep.Idojarasminta(month, m.clock.Nap));
-            simulateDay(m);
-            acc.day();
-            m.clock.Eredmenyrogzites = kFalse;
-        }
-        acc.endOfMonth();
+// One recorded day of an annual or period run. Returns false when the
+// cancel flag stops the run.
+bool recordedDay(Model& m, Integer& dayCounter, RunAccumulator& acc) {
+    dayCounter = addI(dayCounter, 1);
+    if (m.clock.Megszakitas == 1) {
+        m.clock.Megszakitas = 0;
+        m.ui->setBusy(false);
+        return false;
     }
+    m.s.Hetnapja = Integer((dayCounter - 1) % 7 + 1);
+    m.s.Naptipus = CSng(m.prep.Idojarasminta(m.clock.Honap, m.clock.Nap));
+    simulateDay(m);
+    acc.day();
+    m.clock.Eredmenyrogzites = kFalse;
+    return true;
+}
+
+// The days of the month `Honap`, each month with a pattern of its own.
+bool recordedMonth(Model& m, Integer& dayCounter, RunAccumulator& acc) {
+    dayTypePattern(m, m.clock.Honap);
+    const int n = m.klima.Honapnapjai(m.clock.Honap);
+    for (m.clock.Nap = 1; m.clock.Nap <= n; ++m.clock.Nap)
+        if (!recordedDay(m, dayCounter, acc)) return false;
+    acc.endOfMonth();
     return true;
 }
 
@@ -262,7 +264,7 @@ void Evesszamitas(Model& m) {
     if (!guard.acquired()) return;
     try {
         m.ui->setBusy(true);
-        RunAccumulator acc(m, 365, false);
+        RunAccumulator acc(m, false);
         acc.start();
         m.clock.Eredmenyrogzites = kFalse;
         countDrawHours(m);
@@ -271,8 +273,9 @@ void Evesszamitas(Model& m) {
         buildRings(m);
         warmUp(m, 3);
         m.clock.Eredmenyrogzites = kTrue;
-        static constexpr int kYear[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-        if (!recordedMonths(m, kYear, acc)) return;
+        Integer dayCounter = 0;
+        for (m.clock.Honap = 1; m.clock.Honap <= 12; ++m.clock.Honap)
+            if (!recordedMonth(m, dayCounter, acc)) return;
         runTemperatureResults(m);
         Evesgrafikon(m);
         m.ui->setBusy(false);
@@ -306,8 +309,7 @@ void Idoszakiszamitas(Model& m) {
     if (!guard.acquired()) return;
     try {
         m.ui->setBusy(true);
-        countPeriod(m);
-        RunAccumulator acc(m, m.clock.IdoszakNapjai, true);
+        RunAccumulator acc(m, true);
         acc.start();
         m.clock.Eredmenyrogzites = kFalse;
         countDrawHours(m);
@@ -315,10 +317,17 @@ void Idoszakiszamitas(Model& m) {
         m.clock.Honap = m.s.ElsoHonap;
         buildRings(m);
         warmUp(m, 4);
+        countPeriod(m);
+        acc.setDays(m.clock.IdoszakNapjai);
         m.clock.Eredmenyrogzites = kTrue;
-        int months[12];
-        for (int i = 0; i < m.clock.IdoszakHonapjai; ++i) months[i] = (m.s.ElsoHonap - 1 + i) % 12 + 1;
-        if (!recordedMonths(m, std::span<const int>(months, std::size_t(m.clock.IdoszakHonapjai)), acc)) return;
+        Integer dayCounter = 0;
+        m.clock.Honap = m.s.ElsoHonap;
+        SimClock& c = m.clock;
+        for (c.Honapindex = 1; c.Honapindex <= c.IdoszakHonapjai; ++c.Honapindex) {
+            if (!recordedMonth(m, dayCounter, acc)) return;
+            c.Honap = c.Honap + 1;
+            if (c.Honap > 12) c.Honap = 1;
+        }
         runTemperatureResults(m);
         m.ui->setBusy(false);
         runEnergyResults(m, true);

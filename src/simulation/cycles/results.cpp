@@ -125,7 +125,10 @@ void Eredmenykiiras(Model& m) {
     Results& r = m.res;
     const NumberLocale loc = m.ui->numberLocale();
     ResultTexts& t = r.tablazat;
-    t.csohoveszteseg = textForm(CSng(Int(double(r.EvesCsoveszteseg) * 100 / 1000) / 100), loc);
+    // The box is formed from the single-precision run total, step by step in single precision.
+    const Single hundredths = CSng(double(r.EvesCsoveszteseg) * double(100.0f));
+    const Single kwh = CSng(double(hundredths) / double(1000.0f));
+    t.csohoveszteseg = textForm(CSng(Int(kwh) / double(100.0f)), loc);
     // Qkoll is formed in whole tenths of a kWh, so that the displayed Qkoll
     // is always the displayed Qhaszn plus the displayed pipe loss.
     const double tarTenths = std::nearbyint(r.EredmKollHoTar(1).d() * 10);

@@ -13,9 +13,6 @@ namespace nk {
 // Heat capacity of water, Wh per litre and kelvin.
 inline constexpr double kWaterHeat = 1.16;
 
-// A 16-bit setting or loop value used as an array index.
-inline int ix(const Var& v) { return CInt(v.d()); }
-
 // One tank: its layer temperatures in the shared state and its volumes.
 struct Tank {
     double* lo;

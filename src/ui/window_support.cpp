@@ -1,0 +1,106 @@
+#include "ui/window_support.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace nk::ui {
+
+void setupFixedWindow(QWidget* w, int widthTwips, int heightTwips, const QString& title) {
+    w->setWindowTitle(title);
+    w->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                      Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    w->setFixedSize(tw(widthTwips), tw(heightTwips));
+    paintBackground(w, windowBackground());
+}
+
+void centreOnScreen(QWidget* w) {
+    if (const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableGeometry();
+        w->move(avail.center() - QPoint(w->width() / 2, w->height() / 2));
+    }
+}
+
+QColor paletteColour(int n) {
+    static const QColor kPalette[16] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},     {0, 128, 128},
+                                        {128, 0, 0},     {128, 0, 128}, {128, 128, 0},   {192, 192, 192},
+                                        {128, 128, 128}, {0, 0, 255},   {0, 255, 0},     {0, 255, 255},
+                                        {255, 0, 0},     {255, 0, 255}, {255, 255, 0},   {255, 255, 255}};
+    return kPalette[n & 15];
+}
+
+QColor fromColourValue(int value) { return {value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF}; }
+
+void paintBackground(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+NumberLocale userNumberLocale() {
+    const QLocale loc;
+    return {utf8(loc.decimalPoint()), utf8(loc.groupSeparator())};
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+std::string utf8(const QString& s) { return s.toStdString(); }
+
+void BoxMessageService::show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) {
+    QMessageBox::Icon qicon = QMessageBox::NoIcon;
+    switch (icon) {
+        case MsgIcon::Critical: qicon = QMessageBox::Critical; break;
+        case MsgIcon::Question: qicon = QMessageBox::Question; break;
+        case MsgIcon::Exclamation: qicon = QMessageBox::Warning; break;
+        case MsgIcon::Information: qicon = QMessageBox::Information; break;
+        case MsgIcon::None: break;
+    }
+    QMessageBox box(qicon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+ActivationTracker::ActivationTracker(QObject* parent) : QObject(parent) {}
+
+bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        const auto* w = qobject_cast<const QWidget*>(watched);
+        if (w && w->isWindow() && w != last_) {
+            previous_ = last_;
+            previousWasMessageBox_ = lastWasMessageBox_;
+            hadPrevious_ = any_;
+            last_ = w;
+            lastWasMessageBox_ = qobject_cast<const QMessageBox*>(w) != nullptr;
+            any_ = true;
+        } else if (w && w->isWindow()) {
+            // The same window again, as after a return from another application.
+            previous_ = w;
+            previousWasMessageBox_ = false;
+            hadPrevious_ = true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+ActivationTracker::Previous ActivationTracker::previousFor(const QWidget* w) const {
+    if (!hadPrevious_) return Previous::None;
+    if (previousWasMessageBox_) return Previous::MessageBox;
+    if (previous_ == w) return Previous::Self;
+    return Previous::OtherWindow;
+}
+
+FieldEdit::FieldEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void FieldEdit::focusInEvent(QFocusEvent* e) {
+    QLineEdit::focusInEvent(e);
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) emit gotFocus();
+}
+
+void FieldEdit::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) emit lostFocus();
+}
+
+}  // namespace nk::ui

@@ -1,0 +1,94 @@
+#pragma once
+
+// What every window of the program shares: twip geometry, the window look,
+// the 16-colour palette, message boxes that tests can script, and the
+// tracker that tells why a window became active.
+
+#include <QColor>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+#include "state/ui_port.h"
+
+namespace nk::ui {
+
+// Window geometry is designed in twips: 15 twips make a pixel at 96 dpi.
+constexpr int tw(int twips) { return (twips + 7) / 15; }
+inline QRect twRect(int left, int top, int width, int height) { return {tw(left), tw(top), tw(width), tw(height)}; }
+
+// Background of every window of the program.
+inline QColor windowBackground() { return {255, 255, 128}; }
+
+// Fixed size, no minimise or maximise button, the program's background.
+void setupFixedWindow(QWidget* w, int widthTwips, int heightTwips, const QString& title);
+void centreOnScreen(QWidget* w);
+
+// Colour number 0..15 of the 16-colour palette.
+QColor paletteColour(int n);
+// A whole-number colour with red in its lowest byte (255 red, 65535 yellow).
+QColor fromColourValue(int value);
+
+// Fills a widget with a colour.
+void paintBackground(QWidget* w, const QColor& c);
+
+// The user's number notation for the core's text conversions.
+NumberLocale userNumberLocale();
+
+QString qs(const std::string& s);
+std::string utf8(const QString& s);
+
+// Message boxes with an icon, one OK button and a title.
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual void show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) = 0;
+};
+
+// The real thing: a modal message box.
+class BoxMessageService : public MessageService {
+public:
+    void show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) override;
+};
+
+// Why a window became active: the program's windows recalculate when the user
+// returns to them from another window of the program, never when a message
+// box closes or another application hands the focus back.
+class ActivationTracker : public QObject {
+public:
+    enum class Previous { None, Self, MessageBox, OtherWindow };
+    explicit ActivationTracker(QObject* parent = nullptr);
+    // What was active before `w`; to be asked from `w`'s activation event.
+    Previous previousFor(const QWidget* w) const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<const QWidget> last_;
+    bool lastWasMessageBox_ = false;
+    bool any_ = false;
+    QPointer<const QWidget> previous_;
+    bool previousWasMessageBox_ = false;
+    bool hadPrevious_ = false;
+};
+
+// A line edit that reports focus moves between the controls of its window
+// (not the focus lost to another window or regained from it).
+class FieldEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit FieldEdit(QWidget* parent);
+
+signals:
+    void gotFocus();
+    void lostFocus();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+};
+
+}  // namespace nk::ui
