@@ -124,14 +124,14 @@ void FrmKombinalt::buildVisibleArea() {
     picture(banner, QStringLiteral(":/nk/logo.svg"), twRect(105, 105, 841, 840));
     auto* rule = new QFrame(banner);
     rule->setFrameShape(QFrame::HLine);
-    rule->setGeometry(twRect(1050, 510, 5250, 30));
+    rule->setGeometry(twRect(1050, 450, 5250, 30));
     auto* Label3 = label(banner, QStringLiteral("Napkollektor köri csővezeték hőveszteségét számító program"),
-                         twRect(1050, 150, 5600, 330));
+                         twRect(1050, 105, 5600, 330));
     QFont bold = Label3->font();
     bold.setBold(true);
     Label3->setFont(bold);
-    label(banner, QStringLiteral("Vilmarex-Calorix napkollektoros méretező programcsalád"), twRect(1050, 600, 5600, 255));
-    label(banner, QStringLiteral("Program verzió: 2012/1"), twRect(1050, 870, 3000, 255));
+    label(banner, QStringLiteral("Vilmarex-Calorix napkollektoros méretező programcsalád"), twRect(1050, 510, 5600, 255));
+    label(banner, QStringLiteral("Program verzió: 2012/1"), twRect(1050, 750, 3000, 255));
 
     auto button = [this](const QString& text, const QRect& g) {
         auto* b = new QPushButton(text, this);

@@ -24,7 +24,7 @@ FrmSzinvalasztas::FrmSzinvalasztas(Model& model, QWidget* swatch, QWidget* paren
     setWindowFlag(Qt::Dialog);
     setModal(true);
     auto* l1 = new QLabel(QStringLiteral("Az alábbi színek közül választhat:"), this);
-    l1->setGeometry(twRect(90, 660, 2385, 195));
+    l1->setGeometry(twRect(90, 660, 3700, 240));
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
             Shape1[4 * r + c] = square(this, twRect(495 + 405 * c, 990 + 405 * r, 405, 405), paletteColour(4 * r + c));

@@ -1,0 +1,59 @@
+// grab-window: starts the program as a user would, waits for the start-up,
+// and saves a picture of the calculation window (and, with --dialogs, of the
+// period and colour dialogs) for the documentation.
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QTranslator>
+#include <cstdio>
+
+#include "startup/program.h"
+#include "ui/calculation/calculation_window.h"
+#include "ui/calculation/colour_dialog.h"
+#include "ui/calculation/period_dialog.h"
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: grab-window OUTPUT.png [--dialogs PREFIX] [--screen]\n");
+        return 2;
+    }
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
+    QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    QTranslator qtbase;
+    if (qtbase.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtbase);
+
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const bool dialogs = argc >= 4 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("--dialogs");
+    const QString prefix = dialogs ? QString::fromLocal8Bit(argv[3]) : QString();
+    const bool wholeScreen = QString::fromLocal8Bit(argv[argc - 1]) == QStringLiteral("--screen");
+
+    nk::ui::Program program;
+    program.start();
+    QTimer::singleShot(2500, [&] {
+        nk::ui::FrmKombinalt* calc = program.calculationWindow();
+        if (!calc) {
+            app.exit(1);
+            return;
+        }
+        if (wholeScreen)
+            calc->screen()->grabWindow(0).save(out);
+        else
+            calc->grab().save(out);
+        if (dialogs) {
+            nk::ui::MedIdoszak period(program.model(), *calc);
+            period.grab().save(prefix + QStringLiteral("period.png"));
+            nk::ui::FrmSzinvalasztas colour(program.model(), calc->Picture9[1], calc);
+            colour.Form_MouseDown(1900, 2400);
+            colour.grab().save(prefix + QStringLiteral("colour.png"));
+        }
+        app.quit();
+    });
+    return app.exec();
+}
