@@ -159,6 +159,19 @@ bool recordedMonth(Model& m, Integer& dayCounter, RunAccumulator& acc) {
     return true;
 }
 
+// The common start of the annual and period runs: arrays and totals, draw
+// hours, start state, the rings of the first month and the warm-up.
+void startLongRun(Model& m, RunAccumulator& acc, int firstMonth, Integer cycle) {
+    m.ui->setBusy(true);
+    acc.start();
+    m.clock.Eredmenyrogzites = kFalse;
+    countDrawHours(m);
+    setStartState(m);
+    m.clock.Honap = firstMonth;
+    buildRings(m);
+    warmUp(m, cycle);
+}
+
 // Guards a run against a second calculation starting inside it.
 class BusyGuard {
 public:
@@ -263,15 +276,8 @@ void Evesszamitas(Model& m) {
     BusyGuard guard(m);
     if (!guard.acquired()) return;
     try {
-        m.ui->setBusy(true);
         RunAccumulator acc(m, false);
-        acc.start();
-        m.clock.Eredmenyrogzites = kFalse;
-        countDrawHours(m);
-        setStartState(m);
-        m.clock.Honap = 1;
-        buildRings(m);
-        warmUp(m, 3);
+        startLongRun(m, acc, 1, 3);
         m.clock.Eredmenyrogzites = kTrue;
         Integer dayCounter = 0;
         for (m.clock.Honap = 1; m.clock.Honap <= 12; ++m.clock.Honap)
@@ -308,15 +314,8 @@ void Idoszakiszamitas(Model& m) {
     BusyGuard guard(m);
     if (!guard.acquired()) return;
     try {
-        m.ui->setBusy(true);
         RunAccumulator acc(m, true);
-        acc.start();
-        m.clock.Eredmenyrogzites = kFalse;
-        countDrawHours(m);
-        setStartState(m);
-        m.clock.Honap = m.s.ElsoHonap;
-        buildRings(m);
-        warmUp(m, 4);
+        startLongRun(m, acc, m.s.ElsoHonap, 4);
         countPeriod(m);
         acc.setDays(m.clock.IdoszakNapjai);
         m.clock.Eredmenyrogzites = kTrue;

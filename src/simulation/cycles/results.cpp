@@ -34,6 +34,26 @@ void sharesAndFractions(Results& r) {
     r.EredmFedezetFut(1) = fraction(r.EredmKollHoPuf(1), r.EredmHagyHoFut(1));
 }
 
+// Energies of a run in double precision, then shares and fractions.
+struct EnergySums {
+    double sugarzas, kollHo, cso, kollHoTar, kollHoMed, kollHoPuf, hagyHo, hagyHoTar, hagyHoMed, hagyHoFut;
+};
+
+void energyResults(Model& m, const EnergySums& e) {
+    Results& r = m.res;
+    r.EredmQnap(1) = irradiationKwh(e.sugarzas, m.s.Osszfelulet.d());
+    r.EredmKollHo(1) = energyKwh(e.kollHo);
+    r.EredmQcso(1) = CSng(energyKwh(e.cso));
+    r.EredmKollHoTar(1) = energyKwh(e.kollHoTar);
+    r.EredmKollHoMed(1) = energyKwh(e.kollHoMed);
+    r.EredmKollHoPuf(1) = energyKwh(e.kollHoPuf);
+    r.EredmHagyHo(1) = energyKwh(e.hagyHo);
+    r.EredmHagyHoTar(1) = energyKwh(e.hagyHoTar);
+    r.EredmHagyHoMed(1) = energyKwh(e.hagyHoMed);
+    r.EredmHagyHoFut(1) = energyKwh(e.hagyHoFut);
+    sharesAndFractions(r);
+}
+
 void extremeResults(Results& r) {
     r.EredmTar1FelsoMax(1) = twoDecimals(r.Tar1FelsoMax);
     r.EredmTar2FelsoMax(1) = twoDecimals(r.Tar2FelsoMax);
@@ -49,17 +69,8 @@ void extremeResults(Results& r) {
 
 void dailyResults(Model& m) {
     Results& r = m.res;
-    r.EredmQnap(1) = irradiationKwh(r.NapiSugarzas, m.s.Osszfelulet.d());
-    r.EredmKollHo(1) = energyKwh(r.NapiKollHo);
-    r.EredmQcso(1) = CSng(energyKwh(r.NapiCsoveszteseg));
-    r.EredmKollHoTar(1) = energyKwh(r.NapiKollHoTar);
-    r.EredmKollHoMed(1) = energyKwh(r.NapiKollHoMed);
-    r.EredmKollHoPuf(1) = energyKwh(r.NapiKollHoPuf);
-    r.EredmHagyHo(1) = energyKwh(r.NapiHagyHo);
-    r.EredmHagyHoTar(1) = energyKwh(r.NapiHagyHoTar);
-    r.EredmHagyHoMed(1) = energyKwh(r.NapiHagyHoMed);
-    r.EredmHagyHoFut(1) = energyKwh(r.NapiHagyHoFut);
-    sharesAndFractions(r);
+    energyResults(m, {r.NapiSugarzas, r.NapiKollHo, r.NapiCsoveszteseg, r.NapiKollHoTar, r.NapiKollHoMed,
+                      r.NapiKollHoPuf, r.NapiHagyHo, r.NapiHagyHoTar, r.NapiHagyHoMed, r.NapiHagyHoFut});
     extremeResults(r);
     r.EredmTar1Atlag(1) = twoDecimals(r.NapiTar1Atlag);
     r.EredmTar2Atlag(1) = twoDecimals(r.NapiTar2Atlag);
@@ -102,18 +113,9 @@ void runTemperatureResults(Model& m) {
 
 void runEnergyResults(Model& m, bool period) {
     Results& r = m.res;
-    r.EredmQnap(1) = irradiationKwh(r.EvesSugarzas, m.s.Osszfelulet.d());
-    r.EredmKollHo(1) = energyKwh(r.EvesKollHo);
-    r.EredmQcso(1) = CSng(energyKwh(r.EvesCsoveszteseg));
-    r.EredmKollHoTar(1) = energyKwh(r.EvesKollHoTar);
-    r.EredmKollHoMed(1) = energyKwh(r.EvesKollHoMed);
-    r.EredmKollHoPuf(1) = energyKwh(r.EvesKollHoPuf);
-    r.EredmHagyHo(1) = energyKwh(r.EvesHagyHo);
-    r.EredmHagyHoTar(1) = energyKwh(r.EvesHagyHoTar);
-    r.EredmHagyHoMed(1) = energyKwh(r.EvesHagyHoMed);
-    r.EredmHagyHoFut(1) = energyKwh(r.EvesHagyHoFut);
+    energyResults(m, {r.EvesSugarzas, r.EvesKollHo, r.EvesCsoveszteseg, r.EvesKollHoTar, r.EvesKollHoMed,
+                      r.EvesKollHoPuf, r.EvesHagyHo, r.EvesHagyHoTar, r.EvesHagyHoMed, r.EvesHagyHoFut});
     r.EredmSzivattyuperc(1) = r.EvesSzivattyuperc;
-    sharesAndFractions(r);
     if (period) {
         // The period's own shares are taken against the irradiation; the
         // table's pipe-loss share stays the pipe loss over the collector heat.
