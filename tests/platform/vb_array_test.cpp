@@ -51,7 +51,7 @@ TEST(VbArray, PreservingReallocationKeepsRows) {
     a.redim({upto(7), upto(3)});
     a(5, 0) = "R200";
     a(5, 3) = "R500";
-    a(7, 2) = "x";
+    a(7, 2) = std::string(1, 'x');
     a.redimPreserveLast(4);
     EXPECT_EQ(a(5, 0), "R200");
     EXPECT_EQ(a(5, 3), "R500");
