@@ -21,21 +21,23 @@ QFont arial(int points, bool bold = false) {
 
 }  // namespace
 
-FrmSplash::FrmSplash(Program& program) : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), program_(program) {
+FrmSplash::FrmSplash(Program& program) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), program_(program) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(tw(7200), tw(4800));
     paintBackground(this, windowBackground());
     Frame1 = new ClickFrame(this);
     Frame1->setFrameShape(QFrame::Box);
     Frame1->setGeometry(twRect(120, 120, 6960, 4560));
-    auto* Picture1 = new QSvgWidget(QStringLiteral(":/nk/splash.svg"), Frame1);
-    Picture1->setGeometry(twRect(240, 240, 5400, 3600));
-    Label2 = new QLabel(QStringLiteral("Quelmar-Calorix"), Frame1);
+    // The picture and the labels lie over the frame; only the frame itself
+    // answers a click.
+    auto* Picture1 = new QSvgWidget(QStringLiteral(":/nk/splash.svg"), this);
+    Picture1->setGeometry(twRect(360, 360, 5400, 3600));
+    Label2 = new QLabel(QStringLiteral("Quelmar-Calorix"), this);
     Label2->setFont(arial(16, true));
-    Label2->setGeometry(twRect(240, 3900, 6000, 420));
-    lblWarning = new QLabel(QStringLiteral("Kérem várjon..."), Frame1);
+    Label2->setGeometry(twRect(360, 4020, 4500, 420));
+    lblWarning = new QLabel(QStringLiteral("Kérem várjon..."), this);
     lblWarning->setFont(arial(10));
-    lblWarning->setGeometry(twRect(5000, 4200, 1800, 300));
+    lblWarning->setGeometry(twRect(5100, 4140, 1800, 300));
     connect(Frame1, &ClickFrame::clicked, this, [this] { Frame1_Click(); });
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
@@ -121,6 +123,7 @@ void Program::start() {
     splash_ = new FrmSplash(*this);
     centreOnScreen(splash_);
     splash_->show();
+    splash_->activateWindow();  // a key press reaches it
 }
 
 }  // namespace nk::ui

@@ -37,6 +37,7 @@ QColor fromColourValue(int value) { return {value & 0xFF, (value >> 8) & 0xFF, (
 void paintBackground(QWidget* w, const QColor& c) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, c);
+    p.setColor(QPalette::Button, c);  // the face of a button
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }

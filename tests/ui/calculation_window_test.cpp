@@ -27,6 +27,34 @@ TEST_F(StartedProgram, StartUpShowsTheCalculationWindowWithTheFirstAnnualRun) {
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(calc->pipeFields[PipeField::hosziglambda]->text(), QStringLiteral("0,04"));
     EXPECT_EQ(calc->pipeFields[PipeField::Dcsokulso]->text(), QStringLiteral("18"));
+    EXPECT_EQ(calc->focusWidget(), calc->Option6);  // the window opens on the cycle options
+}
+
+TEST(Splash, AKeyPressOrAFrameClickBeforeTheFirstTickEndsTheStartUp) {
+    for (int how = 0; how < 2; ++how) {
+        testing::ScriptedMessages messages;
+        Program program(&messages);
+        program.start();
+        if (how == 0)
+            QTest::keyClick(program.splash(), Qt::Key_Space);
+        else
+            QTest::mouseClick(program.splash()->Frame1, Qt::LeftButton, {}, QPoint(2, 2));
+        QApplication::processEvents();
+        EXPECT_EQ(program.splash(), nullptr) << how;
+        EXPECT_EQ(program.calculationWindow(), nullptr) << how;
+    }
+}
+
+TEST(Splash, TheTitlePageIsNeverShown) {
+    testing::ScriptedMessages messages;
+    Program program(&messages);
+    program.start();
+    program.splash()->Timer1_Timer();
+    QApplication::processEvents();
+    ASSERT_NE(program.titlePage(), nullptr);
+    EXPECT_FALSE(program.titlePage()->isVisible());
+    EXPECT_EQ(program.titlePage()->windowTitle(), QStringLiteral("  VILMAREX-Calorix"));
+    EXPECT_TRUE(program.calculationWindow()->isVisible());
 }
 
 }  // namespace

@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
     // The windows are made for a decimal-comma locale.
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    // Tests close windows that would end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -36,7 +36,7 @@ void label(QPainter& p, int leftTwips, int topTwips, const QString& text) {
 AnnualChartWidget::AnnualChartWidget(QWidget* parent) : QWidget(parent) {
     paintBackground(this, QColor(192, 192, 192));
     Napsugmutat = new QCheckBox(QStringLiteral("Qnap és Qkollveszt mutatása "), this);
-    Napsugmutat->setGeometry(twRect(2205, 525, 3060, 225).adjusted(0, -2, 0, 2));
+    Napsugmutat->setGeometry(twRect(2205, 525, 3060, 225));
     Napsugmutat->setChecked(true);
     chart_.label2 = "Qkollveszt";
 }

@@ -124,14 +124,14 @@ void FrmKombinalt::buildVisibleArea() {
     picture(banner, QStringLiteral(":/nk/logo.svg"), twRect(105, 105, 841, 840));
     auto* rule = new QFrame(banner);
     rule->setFrameShape(QFrame::HLine);
-    rule->setGeometry(twRect(1050, 450, 5250, 30));
+    rule->setGeometry(twRect(1050, 510, 5250, 30));
     auto* Label3 = label(banner, QStringLiteral("Napkollektor köri csővezeték hőveszteségét számító program"),
                          twRect(1050, 105, 5600, 330));
     QFont bold = Label3->font();
     bold.setBold(true);
     Label3->setFont(bold);
-    label(banner, QStringLiteral("Vilmarex-Calorix napkollektoros méretező programcsalád"), twRect(1050, 510, 5600, 255));
-    label(banner, QStringLiteral("Program verzió: 2012/1"), twRect(1050, 750, 3000, 255));
+    label(banner, QStringLiteral("Vilmarex-Calorix napkollektoros méretező programcsalád"), twRect(1050, 570, 5600, 240));
+    label(banner, QStringLiteral("Program verzió: 2012/1"), twRect(1050, 790, 3000, 240));
 
     auto button = [this](const QString& text, const QRect& g) {
         auto* b = new QPushButton(text, this);
@@ -257,11 +257,29 @@ void FrmKombinalt::buildOffScreenControls() {
     for (int i = 0; i < 2; ++i) connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
 
     // Keyboard focus order: the cycle options first, then the buttons, then the rest.
-    QWidget* order[] = {Option6, Option5, Option4, Option7, Command8, Command1, Command2, Command5,
-                        pipeFields[PipeField::belsocso], pipeFields[PipeField::csohejvastagsag],
-                        pipeFields[PipeField::hosziglambda], pipeFields[PipeField::belsoterhofok],
-                        pipeFields[PipeField::kulsocso], pipeFields[PipeField::Dcsokulso]};
+    QWidget* order[] = {Option6,
+                        Option5,
+                        Option4,
+                        Option7,
+                        Command8,
+                        Command1,
+                        Command2,
+                        Command5,
+                        Option10[0],
+                        Combo1,
+                        Optionkezdet[0],
+                        Option1[1],
+                        Vissza,
+                        Elore,
+                        pipeFields[PipeField::belsocso],
+                        pipeFields[PipeField::csohejvastagsag],
+                        pipeFields[PipeField::hosziglambda],
+                        pipeFields[PipeField::belsoterhofok],
+                        pipeFields[PipeField::kulsocso],
+                        pipeFields[PipeField::Dcsokulso],
+                        Picture3->Napsugmutat};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    for (QLineEdit* value : tablazat1) value->setFocusPolicy(Qt::ClickFocus);
 }
 
 // --- Loading and activation ---------------------------------------------------
@@ -280,6 +298,7 @@ void FrmKombinalt::Form_Load() {
     select(Option6, [this] { Option6_Click(); });
     m_.s.Szamitasmod = 3;
     refreshPipeFields();
+    Option6->setFocus();  // first in the keyboard order
 }
 
 void FrmKombinalt::Form_Activate() {

@@ -1,5 +1,6 @@
 #include "ui/calculation/colour_dialog.h"
 
+#include <QFrame>
 #include <QMouseEvent>
 
 #include "ui/window_support.h"
@@ -9,7 +10,8 @@ namespace nk::ui {
 namespace {
 
 QWidget* square(QWidget* parent, const QRect& g, const QColor& c) {
-    auto* w = new QWidget(parent);
+    auto* w = new QFrame(parent);
+    w->setFrameShape(QFrame::Box);
     w->setGeometry(g);
     paintBackground(w, c);
     w->setAttribute(Qt::WA_TransparentForMouseEvents);
