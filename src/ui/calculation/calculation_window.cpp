@@ -412,6 +412,8 @@ void FrmKombinalt::Napsugmutat_Click() { Command2_Click(); }
 void FrmKombinalt::Command1_Click() { Picture6->show(); }
 
 void FrmKombinalt::Command5_Click() {
+    if (quitting_) return;
+    quitting_ = true;
     showSchematic(false);
     hide();
     QApplication::closeAllWindows();

@@ -148,6 +148,7 @@ private:
     Model& m_;
     MessageService& messages_;
     ActivationTracker& tracker_;
+    bool quitting_ = false;
 };
 
 }  // namespace nk::ui
