@@ -358,32 +358,28 @@ void FrmKombinalt::Option4_Click() {
     Text1_4->setText(QStringLiteral("Hőteljesítmények [kW]"));
 }
 
-void FrmKombinalt::Option5_Click() {
-    Command8->setEnabled(false);
+void FrmKombinalt::disableDailyOptions(bool periodButton, bool monthList) {
+    Command8->setEnabled(periodButton);
     for (int i = 1; i <= 3; ++i) Option1[i]->setEnabled(false);
     Frame5->setEnabled(false);
     unselect(Option10[m_.s.Kezdonap - 1]);
-    Combo1->setEnabled(true);
+    Combo1->setEnabled(monthList);
+}
+
+void FrmKombinalt::Option5_Click() {
+    disableDailyOptions(false, true);
     m_.s.Szamitasmod = 2;
 }
 
 void FrmKombinalt::Option6_Click() {
-    Command8->setEnabled(false);
-    for (int i = 1; i <= 3; ++i) Option1[i]->setEnabled(false);
-    Frame5->setEnabled(false);
-    unselect(Option10[m_.s.Kezdonap - 1]);
-    Combo1->setEnabled(false);
+    disableDailyOptions(false, false);
     Text1_0->setText(QStringLiteral("Hőszükséglet, hőnyereség [kWh/hónap]"));
     Text1_4->setText(QStringLiteral("Hőmennyiségek [kWh/hónap]"));
     m_.s.Szamitasmod = 3;
 }
 
 void FrmKombinalt::Option7_Click() {
-    Command8->setEnabled(true);
-    for (int i = 1; i <= 3; ++i) Option1[i]->setEnabled(false);
-    Frame5->setEnabled(false);
-    unselect(Option10[m_.s.Kezdonap - 1]);
-    Combo1->setEnabled(false);
+    disableDailyOptions(true, false);
     m_.s.Szamitasmod = 4;
     countPeriod(m_);
     m_.s.Honapvalasztas = m_.s.ElsoHonap;

@@ -144,6 +144,8 @@ private:
     void refreshPipeFields();
     void showSchematic(bool visible);
     void unselect(QRadioButton* b);
+    // The monthly, annual and period cycles use no day type or weekday.
+    void disableDailyOptions(bool periodButton, bool monthList);
 
     Model& m_;
     MessageService& messages_;
