@@ -119,7 +119,9 @@ int main(int argc, char** argv) {
         if (o.lastMonth) s.UtolsoHonap = o.lastMonth;
         nk::countPeriod(m);
     }
-    if (o.dayType) s.Naptipus = o.dayType;
+    // Choosing the daily cycle on the window re-reads the day-type option
+    // (average unless another is chosen); the other cycles draw their own.
+    if (s.Szamitasmod == 1) s.Naptipus = o.dayType ? o.dayType : 2;
     if (o.startWeekday) s.Kezdonap = nk::Integer(o.startWeekday);
     if (o.heatUp) s.Felfutes = nk::kTrue;
 
