@@ -48,7 +48,6 @@ inline Integer CInt(double x) {
 
 // 16-bit integer arithmetic between two integers stays 16-bit.
 inline Integer addI(Integer a, Integer b) { return CInt(double(a) + double(b)); }
-inline Integer subI(Integer a, Integer b) { return CInt(double(a) - double(b)); }
 inline Integer mulI(Integer a, Integer b) { return CInt(double(a) * double(b)); }
 
 // Storing into a single rounds to the nearest float; beyond its range is an overflow.
@@ -78,7 +77,6 @@ inline double Sqr(double x) {
     if (!(x >= 0.0)) raise(kInvalidCall);
     return std::sqrt(x);
 }
-inline double Exp(double x) { return chk(std::exp(chk(x))); }
 
 // Fixed point with four decimals in a 64-bit integer.
 class Currency {

@@ -23,7 +23,6 @@ public:
     Var(float v) : kind_(VKind::Single), num_(v) {}
     Var(Currency c) : kind_(VKind::Currency), num_(c.toDouble()), cur_(c) {}
 
-    static Var integer(Integer v) { return Var(int(v)); }
     static Var boolean(bool b) {
         Var r;
         r.kind_ = VKind::Boolean;
@@ -40,8 +39,6 @@ public:
 
     // Exact fixed-point value when the variant holds currency.
     Currency currency() const { return kind_ == VKind::Currency ? cur_ : Currency::fromDouble(num_); }
-
-    friend bool sameValue(const Var& a, const Var& b) { return a.kind_ == b.kind_ && a.num_ == b.num_; }
 
 private:
     VKind kind_ = VKind::Empty;

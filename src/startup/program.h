@@ -77,7 +77,6 @@ public:
     void start();
 
     Model& model() { return *model_; }
-    MessageService& messages() { return *messages_; }
     ActivationTracker& tracker() { return *tracker_; }
     FrmSplash* splash() const { return splash_; }
     FrmKombinalt* calculationWindow() const { return calc_.get(); }

@@ -27,12 +27,6 @@ public:
     std::vector<Shown> shown;
 };
 
-// Counts the calculations the window starts.
-class CountingWindow {
-public:
-    static int annualRuns(const Model& m) { return m.res.evesgrafikon.drawn ? 1 : 0; }
-};
-
 // A started program: splash, start-up timer, calculation window on screen.
 class StartedProgram : public ::testing::Test {
 protected:

@@ -130,7 +130,6 @@ public:
     std::array<ClickLabel*, 4> Picture9{};  // 1..3
     std::array<QRadioButton*, 2> Option2{};
 
-    MessageService& messages() { return messages_; }
     QPointer<MedIdoszak> periodDialog;
 
 protected:
