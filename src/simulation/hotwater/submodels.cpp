@@ -56,6 +56,27 @@ bool heaterStarts(Model& m, const Tank& t) {
 
 double heaterStepHeat(const Model& m) { return div(double(m.s.Tarolofutesteljesitmeny) * 1000, m.clock.Lepesszam); }
 
+// A need below the step's heat brings the heated layers exactly to their
+// targets; a negative need (a middle layer warmer than its target) heats the
+// upper layer alone. Returns false when the need takes the full heat.
+bool heatWithinPower(Model& m, const Tank& t, double need, double C, double Ts, double midTarget,
+                     const double* loTarget) {
+    double& Q = m.step.HagyHoTar;
+    if (need < C && need >= 0) {
+        Q = need;
+        *t.up = Ts + 2;
+        *t.mid = midTarget;
+        if (loTarget) *t.lo = *loTarget;
+        return true;
+    }
+    if (need < 0) {
+        Q = kWaterHeat * t.Vup * (Ts + 2 - *t.up);
+        *t.up = Ts + 2;
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void upperPartHeating(Model& m, const Tank& t) {
@@ -64,15 +85,7 @@ void upperPartHeating(Model& m, const Tank& t) {
     const double C = heaterStepHeat(m);
     double& Q = m.step.HagyHoTar;
     const double need = kWaterHeat * ((Ts + 2 - *t.up) * t.Vup + (Ts - 15 - *t.mid) * t.Vmid);
-    if (need < C && need >= 0) {
-        Q = need;
-        *t.up = Ts + 2;
-        *t.mid = Ts - 15;
-    } else if (need < 0) {
-        // The middle layer is warm enough: only the upper one is heated.
-        Q = kWaterHeat * t.Vup * (Ts + 2 - *t.up);
-        *t.up = Ts + 2;
-    } else {
+    if (!heatWithinPower(m, t, need, C, Ts, Ts - 15, nullptr)) {
         Q = C;
         const double upRise = div(2.0 / 3.0 * C, kWaterHeat * t.Vup);
         const double midRise = div(1.0 / 3.0 * C, kWaterHeat * t.Vmid);
@@ -96,15 +109,8 @@ void wholeTankHeating(Model& m, const Tank& t) {
     double& Q = m.step.HagyHoTar;
     const double need =
         kWaterHeat * ((Ts + 2 - *t.up) * t.Vup + (Ts - 2 - *t.mid) * t.Vmid + (Ts - 6 - *t.lo) * t.Vlo);
-    if (need < C && need >= 0) {
-        Q = need;
-        *t.up = Ts + 2;
-        *t.mid = Ts - 2;
-        *t.lo = Ts - 6;
-    } else if (need < 0) {
-        Q = kWaterHeat * t.Vup * (Ts + 2 - *t.up);
-        *t.up = Ts + 2;
-    } else {
+    const double loTarget = Ts - 6;
+    if (!heatWithinPower(m, t, need, C, Ts, Ts - 2, &loTarget)) {
         Q = C;
         // The heat enters from below and spreads upwards over inverted layers.
         const double loRise = div(C, kWaterHeat * t.Vlo);
