@@ -65,8 +65,10 @@ void warmUp(Model& m, Integer cycle) {
     m.s.Szamitasmod = cycle;
 }
 
+// A failed run shows its error and leaves the normal pointer behind.
 void reportError(Model& m, const CalcError& e) {
     m.ui->message(calcErrorMessage(e.number()), kCalcErrorTitle, MsgIcon::Exclamation);
+    m.ui->setBusy(false);
 }
 
 // The days of the annual and period runs: monthly sums, daily arrays and
@@ -268,7 +270,6 @@ void Haviszamitas(Model& m) {
         Eredmenykiiras(m);
     } catch (const CalcError& e) {
         reportError(m, e);
-        m.ui->setBusy(false);
     }
 }
 
@@ -289,7 +290,6 @@ void Evesszamitas(Model& m) {
         Eredmenykiiras(m);
     } catch (const CalcError& e) {
         reportError(m, e);
-        m.ui->setBusy(false);
     }
 }
 
@@ -333,7 +333,6 @@ void Idoszakiszamitas(Model& m) {
         Eredmenykiiras(m);
     } catch (const CalcError& e) {
         reportError(m, e);
-        m.ui->setBusy(false);
     }
 }
 
