@@ -2,6 +2,7 @@
 // window, and prints the pipe-loss box and the result table as the
 // calculation window shows them. The golden-result tests compare its output.
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -93,6 +94,9 @@ void printTable(const nk::Model& m) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // As the program runs: under the locale the environment names, which
+    // must change none of the printed numbers.
+    std::setlocale(LC_ALL, "");
     const Options o = parse(argc, argv);
 
     PrintingUi ui;

@@ -1,8 +1,9 @@
 #include "platform/text.h"
 
-#include <cctype>
-#include <cstdio>
-#include <cstdlib>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
 
 namespace nk {
 
@@ -15,22 +16,69 @@ bool startsWith(std::string_view s, std::size_t pos, std::string_view what) {
     return !what.empty() && s.substr(pos, what.size()) == what;
 }
 
-// Reads the digits of a C-locale number text and converts it exactly.
-double toDouble(const std::string& plain) { return std::strtod(plain.c_str(), nullptr); }
+// Decimal exponent of the leading significant digit of "digits[.digits][E[+-]digits]";
+// only asked for texts that cannot be held in a double.
+long leadingExponent(std::string_view plain) {
+    long exponent = 0;
+    const std::size_t e = plain.find_first_of("Ee");
+    if (e != std::string_view::npos) {
+        std::size_t j = e + 1;
+        const bool negative = j < plain.size() && plain[j] == '-';
+        if (j < plain.size() && (plain[j] == '+' || plain[j] == '-')) ++j;
+        for (; j < plain.size(); ++j) exponent = std::min(exponent * 10 + (plain[j] - '0'), 100000L);
+        if (negative) exponent = -exponent;
+    }
+    const std::string_view mantissa = plain.substr(0, e);
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return std::numeric_limits<long>::min();
+    return exponent + (first < point ? long(point - first) - 1 : -long(first - point));
+}
+
+// Converts "[+-]digits[.digits][E[+-]digits]" exactly, whatever the process
+// locale says. Too large a magnitude gives an infinity, too small a zero.
+double plainToDouble(std::string_view plain) {
+    bool negative = false;
+    if (!plain.empty() && (plain[0] == '+' || plain[0] == '-')) {
+        negative = plain[0] == '-';
+        plain.remove_prefix(1);
+    }
+    double v = 0.0;
+    const auto r = std::from_chars(plain.data(), plain.data() + plain.size(), v, std::chars_format::general);
+    if (r.ec == std::errc::result_out_of_range)
+        v = leadingExponent(plain) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    return negative ? -v : v;
+}
 
 // Applies the precision of a value kind and the locale's separator.
 std::string formatSignificant(double v, int digits, const NumberLocale& loc) {
     if (v == 0.0) v = 0.0;  // never "-0"
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*G", digits, v);
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
     std::string out;
-    for (const char* p = buf; *p; ++p) {
+    for (const char* p = buf; p != r.ptr; ++p) {
         if (*p == '.')
             out += loc.decimal;
+        else if (*p == 'e')
+            out += 'E';
         else
             out += *p;
     }
     return out;
+}
+
+// A blank typed for the no-break space that groups digits.
+bool groupsWithNoBreakSpace(const NumberLocale& loc) { return loc.group == "\u00a0" || loc.group == "\u202f"; }
+
+// Length of the digit-group separator at `pos`, 0 when there is none.
+std::size_t groupSeparatorAt(std::string_view s, std::size_t pos, const NumberLocale& loc) {
+    if (startsWith(s, pos, loc.group)) return loc.group.size();
+    if (groupsWithNoBreakSpace(loc)) {
+        if (s[pos] == ' ') return 1;
+        for (std::string_view nbsp : {std::string_view("\u00a0"), std::string_view("\u202f")})
+            if (startsWith(s, pos, nbsp)) return nbsp.size();
+    }
+    return 0;
 }
 
 }  // namespace
@@ -60,7 +108,7 @@ double pointRead(std::string_view text) {
             plain += exp;
         }
     }
-    return chk(toDouble(plain));
+    return chk(plainToDouble(plain));
 }
 
 std::optional<double> localeRead(std::string_view text, const NumberLocale& loc) {
@@ -72,24 +120,29 @@ std::optional<double> localeRead(std::string_view text, const NumberLocale& loc)
     std::string plain;
     std::size_t i = 0;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) plain += s[i++];
+    // The whole part, its digits grouped by threes or not at all: "1 000" is a
+    // thousand, "1 00" or "25,7" in a decimal-point locale is no number, nor
+    // is "0,045" there (no grouped number starts with a zero).
+    const std::size_t wholeStart = i;
     bool digits = false;
-    bool lastWasGroup = false;
+    bool grouped = false;
+    int groupLength = 0;
     while (i < s.size()) {
         if (isDigit(s[i])) {
             plain += s[i++];
             digits = true;
-            lastWasGroup = false;
-        } else if (digits && startsWith(s, i, loc.group)) {
-            i += loc.group.size();
-            lastWasGroup = true;
-        } else if (digits && loc.group == "\u00a0" && s[i] == ' ') {
-            ++i;  // a typed blank stands for the no-break group space
-            lastWasGroup = true;
+            ++groupLength;
+        } else if (const std::size_t sep = digits ? groupSeparatorAt(s, i, loc) : 0) {
+            const bool wellFormed = grouped ? groupLength == 3 : (groupLength <= 3 && s[wholeStart] != '0');
+            if (!wellFormed) return std::nullopt;
+            grouped = true;
+            groupLength = 0;
+            i += sep;
         } else {
             break;
         }
     }
-    if (lastWasGroup) return std::nullopt;
+    if (grouped && groupLength != 3) return std::nullopt;
     if (startsWith(s, i, loc.decimal)) {
         i += loc.decimal.size();
         plain += '.';
@@ -104,7 +157,7 @@ std::optional<double> localeRead(std::string_view text, const NumberLocale& loc)
         while (i < s.size() && isDigit(s[i])) plain += s[i++];
     }
     if (i != s.size()) return std::nullopt;
-    const double v = toDouble(plain);
+    const double v = plainToDouble(plain);
     if (!std::isfinite(v)) return std::nullopt;
     return v;
 }
@@ -116,17 +169,18 @@ std::string textForm(float v, const NumberLocale& loc) { return formatSignifican
 std::string textForm(Integer v, const NumberLocale&) { return std::to_string(int(v)); }
 
 std::string textForm(Currency v, const NumberLocale& loc) {
+    // Four decimals held exactly: written from the whole units and the
+    // ten-thousandths, without their trailing zeros.
     const std::int64_t raw = v.raw();
-    const bool neg = raw < 0;
-    const std::uint64_t mag = neg ? std::uint64_t(0) - std::uint64_t(raw) : std::uint64_t(raw);
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%s%llu.%04llu", neg ? "-" : "", static_cast<unsigned long long>(mag / Currency::kScale),
-                  static_cast<unsigned long long>(mag % Currency::kScale));
-    std::string out = buf;
-    while (out.back() == '0') out.pop_back();
-    if (out.back() == '.') out.pop_back();
-    const auto point = out.find('.');
-    if (point != std::string::npos) out.replace(point, 1, loc.decimal);
+    const std::uint64_t mag = raw < 0 ? std::uint64_t(0) - std::uint64_t(raw) : std::uint64_t(raw);
+    std::string out = raw < 0 ? "-" : "";
+    out += std::to_string(mag / Currency::kScale);
+    std::uint64_t fraction = mag % Currency::kScale;
+    if (fraction != 0) {
+        std::string digits = std::to_string(fraction + Currency::kScale).substr(1);  // four digits, leading zeros kept
+        while (digits.back() == '0') digits.pop_back();
+        out += loc.decimal + digits;
+    }
     return out;
 }
 
