@@ -104,4 +104,36 @@ void FieldEdit::focusOutEvent(QFocusEvent* e) {
     if (e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason) emit lostFocus();
 }
 
+FieldChecks::FieldChecks(QWidget* window) : QObject(window), window_(window) {}
+
+void FieldChecks::add(FieldEdit* field, std::function<bool()> check) {
+    checks_[field] = std::move(check);
+    connect(field, &FieldEdit::lostFocus, this, [this, field] {
+        pending_ = field;
+        // A message box must not open in the middle of the focus change.
+        QMetaObject::invokeMethod(
+            this, [this] { runPending(); }, Qt::QueuedConnection);
+    });
+}
+
+bool FieldChecks::runPending() {
+    FieldEdit* left = pending_;
+    if (!left) return true;
+    pending_ = nullptr;
+    return run(left);
+}
+
+bool FieldChecks::commit() {
+    if (pending_) return runPending();
+    // Still in the field: only an edit since the last check is new.
+    auto* focused = qobject_cast<FieldEdit*>(window_->focusWidget());
+    if (focused && focused->isModified() && checks_.count(focused)) return run(focused);
+    return true;
+}
+
+bool FieldChecks::run(FieldEdit* field) {
+    field->setModified(false);
+    return checks_.at(field)();
+}
+
 }  // namespace nk::ui

@@ -10,6 +10,8 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <functional>
+#include <map>
 
 #include "state/ui_port.h"
 
@@ -89,6 +91,31 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+};
+
+// The checks of a window's input fields. A field is checked when the focus
+// leaves it for another control of its window. An action that can start
+// before that check has run (a click that takes the focus from the field, an
+// access key that leaves the focus where it is, the window becoming active)
+// commits first, so that it always works with what the field shows.
+class FieldChecks : public QObject {
+public:
+    explicit FieldChecks(QWidget* window);
+
+    // `check` stores an accepted entry or puts the field's value back, and
+    // tells whether the entry was accepted.
+    void add(FieldEdit* field, std::function<bool()> check);
+
+    // Runs the check that is still due; false when it refused the entry.
+    bool commit();
+
+private:
+    bool runPending();
+    bool run(FieldEdit* field);
+
+    QWidget* window_;
+    std::map<const FieldEdit*, std::function<bool()>> checks_;
+    QPointer<FieldEdit> pending_;  // left, not yet checked
 };
 
 }  // namespace nk::ui

@@ -1,6 +1,12 @@
 #include <QApplication>
 #include <QMessageBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
+#include <map>
 #include <ostream>
+#include <set>
 
 #include "simulation/cycles/drivers.h"
 #include "ui/calculation/colour_dialog.h"
@@ -366,6 +372,226 @@ TEST_F(StartedProgram, CancellingTheColourDialogChangesNothing) {
     dialog.Command2_Click();
     EXPECT_EQ(m().s.Szinek(1), 12);
     EXPECT_EQ(calc->Picture9[1]->palette().color(QPalette::Window), QColor(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace nk::ui
+
+namespace nk::ui {
+namespace {
+
+using testing::StartedProgram;
+
+// --- A value typed and followed at once by an action ------------------------------------
+
+// The daily cycle draws no random day types: two runs of the same data agree.
+TEST_F(StartedProgram, AClickOnCalculateUsesTheValueJustTyped) {
+    calc->Option4->click();
+    calc->activateWindow();
+    FieldEdit* e = calc->pipeFields[PipeField::kulsocso];
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClicks(e, QStringLiteral("1000"));
+    QTest::mouseClick(calc->Command2, Qt::LeftButton);  // the press takes the focus, the release clicks
+    EXPECT_EQ(m().pipe.Kulsocsohossz.d(), 1000);
+    const QString first = calc->tablazat1[2]->text();
+    calc->Command2_Click();
+    EXPECT_EQ(calc->tablazat1[2]->text(), first);  // the first click already computed with 1000 m
+    QApplication::processEvents();                 // the check queued by the focus change finds nothing left
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(StartedProgram, AnAccessKeyUsesTheValueJustTypedWhileTheFieldKeepsTheFocus) {
+    calc->Option4->click();
+    calc->activateWindow();
+    QApplication::setActiveWindow(calc);
+    FieldEdit* e = calc->pipeFields[PipeField::kulsocso];
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClicks(e, QStringLiteral("1000"));
+    QTest::keyClick(e, Qt::Key_S, Qt::AltModifier);  // "&Számítás"
+    QTest::qWait(300);                                // the button's animated click
+    EXPECT_TRUE(e->hasFocus());
+    EXPECT_EQ(m().pipe.Kulsocsohossz.d(), 1000);
+    const QString first = calc->tablazat1[2]->text();
+    calc->Command2_Click();
+    EXPECT_EQ(calc->tablazat1[2]->text(), first);
+}
+
+TEST_F(StartedProgram, ARefusedEntryStopsTheActionAndChangesNothing) {
+    const QString before = calc->tablazat1[2]->text();
+    FieldEdit* e = calc->pipeFields[PipeField::kulsocso];
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClicks(e, QStringLiteral("5000"));
+    m().pipe.Belsocsohossz = 500;  // a change the calculation would show
+    calc->Command2_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("A kültéri cső hossza 0 és 1000 m között lehet!"));
+    EXPECT_EQ(e->text(), QStringLiteral("10"));
+    EXPECT_EQ(m().pipe.Kulsocsohossz.d(), 10);
+    EXPECT_EQ(calc->tablazat1[2]->text(), before);  // no run
+    calc->Command1_Click();                          // the field was put back: nothing to check again
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(calc->Picture6->isVisibleTo(calc));
+}
+
+TEST_F(StartedProgram, BecomingActiveChecksTheFieldStillBeingEdited) {
+    FieldEdit* e = calc->pipeFields[PipeField::belsoterhofok];
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClicks(e, QStringLiteral("25"));
+    QDialog other;
+    activateAfter(&other);
+    EXPECT_EQ(m().pipe.Belsoterhofok, 25.0f);
+    EXPECT_EQ(e->text(), QStringLiteral("25"));
+}
+
+// --- Every option in view and in the keyboard order ----------------------------------------
+
+std::vector<QWidget*> bandControls(FrmKombinalt* c) {
+    std::vector<QWidget*> all = {c->Option6, c->Option5, c->Option4, c->Option7, c->Command8, c->Combo1,
+                                 c->Vissza,  c->Elore,   c->Command7};
+    for (int i = 1; i <= 3; ++i) all.push_back(c->Option1[std::size_t(i)]);
+    for (QRadioButton* b : c->Option10) all.push_back(b);
+    for (QRadioButton* b : c->Optionkezdet) all.push_back(b);
+    for (int i = 1; i <= 3; ++i) all.push_back(c->Picture9[std::size_t(i)]);
+    return all;
+}
+
+TEST_F(StartedProgram, EveryCalculationOptionLiesInView) {
+    const QRect window = calc->rect();
+    for (QWidget* w : bandControls(calc)) {
+        const QRect r(w->mapTo(calc, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(window.contains(r)) << w->metaObject()->className() << " " << w->property("text").toString().toStdString();
+        EXPECT_TRUE(w->isVisibleTo(calc));
+    }
+    EXPECT_TRUE(calc->pcrIdojaras[2]->isVisibleTo(calc));
+    EXPECT_TRUE(calc->imgAllando->isVisibleTo(calc));
+}
+
+// The controls the Tab key reaches from the window's first control, once round.
+std::set<QWidget*> tabRound(FrmKombinalt* c) {
+    std::set<QWidget*> seen;
+    c->Option6->setFocus();
+    for (int i = 0; i < 60; ++i) {
+        seen.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return seen;
+}
+
+// Tab enters an option group at one of its options; the arrow keys move the selection.
+template <std::size_t N>
+QWidget* reached(const std::array<QRadioButton*, N>& group, const std::set<QWidget*>& seen) {
+    for (QRadioButton* b : group)
+        if (b && seen.count(b)) return b;
+    return group[N - 1];
+}
+
+TEST_F(StartedProgram, TheKeyboardReachesEveryOptionOfTheChosenCycle) {
+    calc->activateWindow();
+    QApplication::setActiveWindow(calc);
+    calc->Option4->click();  // daily: month, day type and weekday in use
+    std::set<QWidget*> seen = tabRound(calc);
+    const std::array<QRadioButton*, 4> cycle = {calc->Option4, calc->Option5, calc->Option6, calc->Option7};
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             reached(cycle, seen), calc->Combo1, reached(calc->Option1, seen), reached(calc->Option10, seen),
+             reached(calc->Optionkezdet, seen), calc->Vissza, calc->Elore, calc->Picture9[1], calc->Picture9[2],
+             calc->Picture9[3], calc->Command1, calc->Command2, calc->Command5, calc->Command7})
+        EXPECT_TRUE(seen.count(w)) << w->metaObject()->className() << w->property("text").toString().toStdString();
+    EXPECT_FALSE(seen.count(calc->Command8));  // disabled outside the period cycle
+
+    // The arrow keys run the option handlers.
+    calc->Option1[2]->setFocus();
+    QTest::keyClick(calc->Option1[2], Qt::Key_Down);
+    EXPECT_TRUE(calc->Option1[3]->isChecked());
+    EXPECT_EQ(m().s.Naptipus.d(), 3);
+    calc->Option10[0]->setFocus();
+    QTest::keyClick(calc->Option10[0], Qt::Key_Right);
+    EXPECT_EQ(m().s.Kezdonap, 2);
+
+    calc->Command8_Click();  // the period cycle and its button
+    calc->periodDialog->close();
+    QApplication::processEvents();
+    calc->activateWindow();
+    QApplication::setActiveWindow(calc);
+    seen = tabRound(calc);
+    EXPECT_TRUE(seen.count(calc->Command8));
+}
+
+TEST_F(StartedProgram, AccessKeysAreUnique) {
+    std::map<QChar, QString> keys;
+    const auto all = calc->findChildren<QWidget*>();
+    for (QWidget* w : all) {
+        QString text;
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w)) text = l->text();
+        else if (auto* g = qobject_cast<QGroupBox*>(w)) text = g->title();
+        const int amp = text.indexOf(QLatin1Char('&'));
+        if (amp < 0 || amp + 1 >= text.size()) continue;
+        const QChar key = text.at(amp + 1).toLower();
+        EXPECT_FALSE(keys.count(key)) << "'" << QString(key).toStdString() << "' in " << text.toStdString() << " and "
+                                      << keys[key].toStdString();
+        keys[key] = text;
+    }
+    EXPECT_GE(keys.size(), 18u);
+}
+
+TEST_F(StartedProgram, AnAccessKeyChoosesTheCycleAndTheDayType) {
+    calc->activateWindow();
+    QApplication::setActiveWindow(calc);
+    QTest::keyClick(calc, Qt::Key_I, Qt::AltModifier);  // "Nap&i"
+    QTest::qWait(300);                                  // the option's animated click
+    EXPECT_TRUE(calc->Option4->isChecked());
+    EXPECT_EQ(m().s.Szamitasmod, 1);
+    QTest::keyClick(calc, Qt::Key_O, Qt::AltModifier);  // "B&orult"
+    QTest::qWait(300);
+    EXPECT_EQ(m().s.Naptipus.d(), 3);
+    QTest::keyClick(calc, Qt::Key_S, Qt::AltModifier);  // "&Számítás"
+    QTest::qWait(300);
+    EXPECT_EQ(m().clock.Nap, 15);  // a daily run
+    EXPECT_EQ(m().s.Naptipus.d(), 3);
+}
+
+// --- A decimal-point locale --------------------------------------------------------------
+
+class InPointLocale : public StartedProgram {
+protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        StartedProgram::SetUp();
+    }
+    void TearDown() override {
+        StartedProgram::TearDown();
+        QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));
+    }
+    // Types into a field and moves the focus on.
+    void enter(PipeField f, const char* text) {
+        FieldEdit* e = calc->pipeFields[f];
+        e->setFocus();
+        e->setText(QString::fromUtf8(text));
+        calc->Command2->setFocus();
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(InPointLocale, ReadsADecimalPointAndRefusesACommaGroup) {
+    EXPECT_EQ(calc->pipeFields[PipeField::hosziglambda]->text(), QStringLiteral("0.04"));
+    enter(PipeField::hosziglambda, "0.045");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(m().pipe.Hoszigeteleslambda, 0.045f);
+    enter(PipeField::Dcsokulso, "25,7");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Adjon meg számot!"));
+    EXPECT_EQ(m().pipe.Csokulsoatmero.d(), 18);
+    EXPECT_EQ(calc->pipeFields[PipeField::Dcsokulso]->text(), QStringLiteral("18"));
+    enter(PipeField::kulsocso, "1,000");
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(m().pipe.Kulsocsohossz.d(), 1000);
+    calc->Command2_Click();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9]+\\.[0-9]$")).match(calc->tablazat1[0]->text()).hasMatch())
+        << calc->tablazat1[0]->text().toStdString();  // the results in the same notation  // the results in the same notation
 }
 
 }  // namespace

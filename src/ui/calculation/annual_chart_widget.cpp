@@ -65,7 +65,9 @@ void AnnualChartWidget::paintEvent(QPaintEvent*) {
     swatch(p, 5145, kBlue);
     label(p, 5355, 250, QStringLiteral("Qkieg"));
     label(p, 50, 315, QStringLiteral("kWh/hónap"));
-    label(p, 50, 900, c.drawn ? qs(c.scaleLabel) : QStringLiteral("kWh/hónap"));
+    // The full-scale value stands on its line, clear of the value axis.
+    p.drawText(QRectF(px(420), px(700), px(2000), px(285)), Qt::AlignLeft | Qt::AlignBottom,
+               c.drawn ? qs(c.scaleLabel) : QStringLiteral("kWh/hónap"));
 
     // Full-scale line, value axis and base line.
     p.setPen(QColor(128, 128, 128));
@@ -85,10 +87,12 @@ void AnnualChartWidget::paintEvent(QPaintEvent*) {
     p.setPen(Qt::black);
     p.drawLine(QPointF(px(240), px(3000)), QPointF(px(6240), px(3000)));
 
-    // Month captions under each group of bars.
+    // Month captions centred under their group of bars (from the yellow bar's
+    // left edge at 360 to the blue bar's right edge at 705), so that the long
+    // ones keep apart.
     for (int k = 0; k < 12; ++k) {
-        const QRectF cell(px(360 + 480 * k - 60), px(3120), px(480), px(255));
-        p.drawText(cell, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(kMonths[k]));
+        const QRectF cell(px(532.5 + 480 * k - 240), px(3120), px(480), px(255));
+        p.drawText(cell, Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(kMonths[k]));
     }
 }
 

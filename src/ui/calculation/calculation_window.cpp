@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPainter>
 #include <QSvgWidget>
 
 #include "simulation/cycles/drivers.h"
@@ -11,6 +12,10 @@
 namespace nk::ui {
 
 namespace {
+
+// The designed area of the window and the band of calculation options right of it.
+constexpr int kVisibleWidth = 11145;
+constexpr int kBandWidth = 3600;
 
 const char* const kMonthNames[12] = {"Január", "Február", "Március",   "Április", "Május",    "Június",
                                      "Július", "Augusztus", "Szeptember", "Október", "November", "December"};
@@ -54,12 +59,26 @@ void select(QRadioButton* b, F handler) {
 
 }  // namespace
 
+void Swatch::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    p.setPen(Qt::black);
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (hasFocus()) {
+        QPen dotted(Qt::black, 1, Qt::DotLine);
+        p.setPen(dotted);
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
 FrmKombinalt::FrmKombinalt(Model& model, MessageService& messages, ActivationTracker& tracker)
-    : m_(model), messages_(messages), tracker_(tracker) {
-    setupFixedWindow(this, 11145, 7860, QStringLiteral("Csővezeték hőveszteség számítás"));
+    : fields_(new FieldChecks(this)), m_(model), messages_(messages), tracker_(tracker) {
+    setupFixedWindow(this, kVisibleWidth + kBandWidth, 7860, QStringLiteral("Csővezeték hőveszteség számítás"));
     setWindowIcon(QIcon(QStringLiteral(":/nk/app_icon.svg")));
     buildVisibleArea();
-    buildOffScreenControls();
+    buildOptionBand();
+    buildHiddenControls();
+    setKeyboardOrder();
     m_.ui = this;
 }
 
@@ -93,8 +112,7 @@ void FrmKombinalt::buildVisibleArea() {
         e->setAlignment(Qt::AlignCenter);
         pipeFields[f.field] = e;
         const PipeField id = f.field;
-        // The check runs once the focus has moved on, outside the focus change.
-        connect(e, &FieldEdit::lostFocus, this, [this, id] { pipeLostFocus(id); }, Qt::QueuedConnection);
+        fields_->add(e, [this, id] { return pipeLostFocus(id); });
     }
     picture(Frame16, QStringLiteral(":/nk/pipe.svg"), twRect(210, 2415, 2955, 1170));
 
@@ -119,7 +137,7 @@ void FrmKombinalt::buildVisibleArea() {
     }
 
     auto* banner = new QWidget(this);
-    banner->setGeometry(twRect(0, 6825, 11265, 1275));
+    banner->setGeometry(twRect(0, 6825, kVisibleWidth + kBandWidth, 1275));
     paintBackground(banner, QColor(255, 128, 0));
     picture(banner, QStringLiteral(":/nk/logo.svg"), twRect(105, 105, 841, 840));
     auto* rule = new QFrame(banner);
@@ -147,71 +165,79 @@ void FrmKombinalt::buildVisibleArea() {
     connect(Command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
 }
 
-void FrmKombinalt::buildOffScreenControls() {
-    Frame2 = new QGroupBox(QStringLiteral("Számítási ciklus"), this);
-    Frame2->setGeometry(twRect(12120, 0, 4365, 3200));
-    Option6 = option(Frame2, QStringLiteral("Éves"), twRect(240, 300, 800, 255));
-    Option5 = option(Frame2, QStringLiteral("Havi"), twRect(240, 660, 800, 255));
-    Option4 = option(Frame2, QStringLiteral("Napi"), twRect(240, 1080, 800, 255));
-    Option7 = option(Frame2, QStringLiteral("Időszaki"), twRect(180, 2760, 1100, 255));
+void FrmKombinalt::buildOptionBand() {
+    // The options of a calculation in one band right of the designed area,
+    // every one in view and in the keyboard order with its access key.
+    auto* band = new QWidget(this);
+    band->setGeometry(twRect(kVisibleWidth, 0, kBandWidth, 6825));
+
+    Frame2 = new QGroupBox(QStringLiteral("Számítási ciklus"), band);
+    Frame2->setGeometry(twRect(120, 90, 3360, 1755));
+    Option6 = option(Frame2, QStringLiteral("É&ves"), twRect(180, 300, 1450, 255));
+    Option5 = option(Frame2, QStringLiteral("&Havi"), twRect(1740, 300, 1450, 255));
+    Option4 = option(Frame2, QStringLiteral("Nap&i"), twRect(180, 600, 1450, 255));
+    Option7 = option(Frame2, QStringLiteral("Idős&zaki"), twRect(1740, 600, 1450, 255));
     connect(Option4, &QRadioButton::clicked, this, [this] { Option4_Click(); });
     connect(Option5, &QRadioButton::clicked, this, [this] { Option5_Click(); });
     connect(Option6, &QRadioButton::clicked, this, [this] { Option6_Click(); });
     connect(Option7, &QRadioButton::clicked, this, [this] { Option7_Click(); });
+    auto* monthLabel = label(Frame2, QStringLiteral("Hón&ap:"), twRect(180, 975, 700, 255));
     Combo1 = new QComboBox(Frame2);
-    Combo1->setGeometry(twRect(1080, 600, 3015, 315));
+    Combo1->setGeometry(twRect(900, 930, 2280, 330));
     Combo1->setToolTip(QStringLiteral("Napi és havi számítási ciklusnál a hónap kiválasztása"));
+    monthLabel->setBuddy(Combo1);
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
-    auto* Frame4 = new QGroupBox(QStringLiteral("Napi időjárás"), Frame2);
-    Frame4->setGeometry(twRect(1080, 960, 2985, 555));
-    Frame4->setToolTip(QStringLiteral("Napi számításnál az időjárás jellegének kiválasztása"));
-    const char* const dayTypes[] = {"", "Derült", "Átlagos", "Borult"};
-    const int dayTypeLeft[] = {0, 150, 1080, 2100};
-    for (int i = 1; i <= 3; ++i) {
-        Option1[i] = option(Frame4, QString::fromUtf8(dayTypes[i]), twRect(dayTypeLeft[i], 240, 900, 255));
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
-    }
-    Command8 = new QPushButton(QStringLiteral("Időszak beállítás..."), Frame2);
-    Command8->setGeometry(twRect(1320, 2820, 1545, 315));
+    Command8 = new QPushButton(QStringLiteral("Időszak beá&llítás..."), Frame2);
+    Command8->setGeometry(twRect(180, 1335, 3000, 330));
     Command8->setEnabled(false);
     connect(Command8, &QPushButton::clicked, this, [this] { Command8_Click(); });
 
-    Frame5 = new QGroupBox(QStringLiteral("Nap"), this);
-    Frame5->setGeometry(twRect(13020, 3540, 840, 2235));
+    auto* Frame4 = new QGroupBox(QStringLiteral("Napi időjárás"), band);
+    Frame4->setGeometry(twRect(120, 1935, 3360, 1170));
+    Frame4->setToolTip(QStringLiteral("Napi számításnál az időjárás jellegének kiválasztása"));
+    const char* const dayTypes[] = {"", "&Derült", "Á&tlagos", "B&orult"};
+    for (int i = 1; i <= 3; ++i) {
+        Option1[i] = option(Frame4, QString::fromUtf8(dayTypes[i]), twRect(180, 30 + 270 * i, 1900, 255));
+        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
+        pcrIdojaras[i] = picture(Frame4, QStringLiteral(":/nk/weather_%1.svg").arg(i), twRect(2430, 360, 600, 600));
+    }
+
+    Frame5 = new QGroupBox(QStringLiteral("Na&p"), band);
+    Frame5->setGeometry(twRect(120, 3195, 3360, 900));
     const char* const days[] = {"H", "K", "Sz", "Cs", "P", "Sz", "V"};
     const char* const dayTips[] = {"Hétfő", "Kedd", "Szerda", "Csütörtök", "Péntek", "Szombat", "Vasárnap"};
     for (int i = 0; i < 7; ++i) {
-        Option10[i] = option(Frame5, QString::fromUtf8(days[i]), twRect(180, 270 + 270 * i, 600, 255));
+        Option10[i] = option(Frame5, QString::fromUtf8(days[i]), twRect(180 + 780 * (i % 4), 270 + 300 * (i / 4), 720, 255));
         Option10[i]->setToolTip(QString::fromUtf8(dayTips[i]));
         connect(Option10[i], &QRadioButton::clicked, this, [this, i] { Option10_Click(i); });
     }
 
-    auto* Frame3 = new QGroupBox(QStringLiteral("Induló értékek"), this);
-    Frame3->setGeometry(twRect(14160, 3360, 2025, 1005));
-    Optionkezdet[0] = option(Frame3, QStringLiteral("Állandósult"), twRect(180, 300, 1150, 255));
-    Optionkezdet[1] = option(Frame3, QStringLiteral("Felfűtés"), twRect(180, 660, 1150, 255));
+    auto* Frame3 = new QGroupBox(QStringLiteral("Induló értékek"), band);
+    Frame3->setGeometry(twRect(120, 4185, 3360, 900));
+    Optionkezdet[0] = option(Frame3, QStringLiteral("Állandós&ult"), twRect(180, 270, 1900, 255));
+    Optionkezdet[1] = option(Frame3, QStringLiteral("&Felfűtés"), twRect(180, 570, 1900, 255));
     for (int i = 0; i < 2; ++i)
         connect(Optionkezdet[i], &QRadioButton::clicked, this, [this, i] { Optionkezdet_Click(i); });
-    imgAllando = picture(Frame3, QStringLiteral(":/nk/start_steady.svg"), twRect(1380, 240, 480, 480));
-    imgFelfutes = picture(Frame3, QStringLiteral(":/nk/start_heatup.svg"), twRect(1380, 240, 480, 480));
+    imgAllando = picture(Frame3, QStringLiteral(":/nk/start_steady.svg"), twRect(2490, 240, 480, 480));
+    imgFelfutes = picture(Frame3, QStringLiteral(":/nk/start_heatup.svg"), twRect(2490, 240, 480, 480));
     imgAllando->hide();
     imgFelfutes->hide();
 
-    const QRect weather[] = {{}, twRect(16140, 2040, 510, 510), twRect(15180, 1860, 510, 510), twRect(14220, 1260, 510, 510)};
-    for (int i = 1; i <= 3; ++i) pcrIdojaras[i] = picture(this, QStringLiteral(":/nk/weather_%1.svg").arg(i), weather[i]);
-
-    auto* Picture5 = new QWidget(this);
-    Picture5->setGeometry(twRect(12900, 6420, 3285, 450));
+    // The system picker: the group images take no keyboard focus, the two buttons do.
+    auto* pickerLabel = label(band, QStringLiteral("&Rendszer:"), twRect(120, 5265, 1000, 255));
+    auto* Picture5 = new QWidget(band);
+    Picture5->setGeometry(twRect(1140, 5190, 2340, 450));
     paintBackground(Picture5, QColor(255, 128, 0));
     Vissza = new QPushButton(QStringLiteral("<"), Picture5);
-    Vissza->setGeometry(twRect(210, 45, 255, 345));
+    Vissza->setGeometry(twRect(90, 45, 255, 345));
     Vissza->setToolTip(QStringLiteral("Vissza"));
+    pickerLabel->setBuddy(Vissza);
     connect(Vissza, &QPushButton::clicked, this, [this] { Vissza_Click(); });
-    const int groupLeft[] = {0, 870, 1500, 1755, 2100};
+    const int groupLeft[] = {0, 525, 1020, 1020, 1515};
     const char* const groupTips[] = {"", "Melegvíz", "Medence", "Fűtés", "Kombinált"};
     for (int i = 1; i <= 4; ++i) {
         Image1[i] = new ClickLabel(Picture5);
-        Image1[i]->setGeometry(twRect(groupLeft[i], 45, 345, 345));
+        Image1[i]->setGeometry(twRect(groupLeft[i], 52, 345, 345));
         Image1[i]->setToolTip(QString::fromUtf8(groupTips[i]));
         Image1[i]->setPixmap(QIcon(QStringLiteral(":/nk/group_%1.svg").arg(i)).pixmap(tw(345) - 2, tw(345) - 2));
         connect(Image1[i], &ClickLabel::clicked, this, [this, i] { Image1_Click(i); });
@@ -219,44 +245,50 @@ void FrmKombinalt::buildOffScreenControls() {
     Image1[3]->hide();
     Image1[3]->setEnabled(false);
     Elore = new QPushButton(QStringLiteral(">"), Picture5);
-    Elore->setGeometry(twRect(2790, 45, 255, 345));
+    Elore->setGeometry(twRect(1995, 45, 255, 345));
     Elore->setToolTip(QStringLiteral("Előre"));
     connect(Elore, &QPushButton::clicked, this, [this] { Elore_Click(0); });
 
-    Command7 = new QPushButton(QIcon(QStringLiteral(":/nk/printer.svg")), QStringLiteral("&Nyomtatás"), this);
-    Command7->setGeometry(twRect(12120, 1920 + 1700, 1320, 705));
-    Command7->setToolTip(QStringLiteral("Nyomtatás"));
+    // The colours of the first three temperature curves of the data sheet.
+    auto* swatchLabel = label(band, QStringLiteral("&Görbeszínek:"), twRect(120, 5835, 1400, 255));
+    const QColor swatches[] = {{}, {255, 0, 0}, {128, 0, 0}, {0, 0, 255}};
+    for (int i = 1; i <= 3; ++i) {
+        Picture9[i] = new Swatch(band);
+        Picture9[i]->setGeometry(twRect(1560 + 420 * (i - 1), 5790, 330, 330));
+        paintBackground(Picture9[i], swatches[i]);
+        connect(Picture9[i], &Swatch::clicked, this, [this, i] { Picture9_Click(i); });
+    }
+    swatchLabel->setBuddy(Picture9[1]);
 
+    Command7 = new QPushButton(QIcon(QStringLiteral(":/nk/printer.svg")), QStringLiteral("&Nyomtatás"), this);
+    Command7->setGeometry(twRect(11040, 6930, 1515, 705));
+    Command7->setToolTip(QStringLiteral("Nyomtatás"));
+    QFont arial = Command7->font();
+    arial.setFamily(QStringLiteral("Arial"));
+    Command7->setFont(arial);
+    paintBackground(Command7, QColor(224, 224, 224));
+}
+
+void FrmKombinalt::buildHiddenControls() {
+    // State that other windows read or set but that nobody needs to see: kept
+    // in hidden controls with their handlers.
     Picture6 = new QWidget(this);
-    Picture6->setGeometry(twRect(11445, 1575, 2475, 1545));
+    Picture6->setGeometry(twRect(kVisibleWidth + kBandWidth + 300, 1575, 2475, 1545));  // outside the window
     paintBackground(Picture6, QColor(192, 192, 192));
     Picture6->hide();
 
     Text1_0 = new QLineEdit(QStringLiteral("Hőszükséglet - hőnyereség [kWh/hónap]"), this);
-    Text1_0->setGeometry(twRect(12960, 4800 + 1500, 2955, 315));
     Text1_4 = new QLineEdit(QStringLiteral("Hőteljesítmények"), this);
-    Text1_4->setGeometry(twRect(12960, 5200 + 1500, 2955, 315));
-
-    label(this, QStringLiteral("Csővezeték hővesztesége [kWh]:"), twRect(12540, 180 + 8200, 2400, 255));
     csohoveszteseg = new QLineEdit(this);
-    csohoveszteseg->setGeometry(twRect(14940, 240 + 8200, 915, 285));
-
-    const QColor swatches[] = {{}, {255, 0, 0}, {128, 0, 0}, {0, 0, 255}};
-    for (int i = 1; i <= 3; ++i) {
-        auto* check = new QCheckBox(QStringLiteral("Check%1").arg(i), this);
-        check->setGeometry(twRect(11880, 720 + 225 * (i - 1) + 8400, 225, 225));
-        Picture9[i] = new ClickLabel(this);
-        Picture9[i]->setGeometry(twRect(12105, 720 + 225 * (i - 1) + 8400, 195, 195));
-        paintBackground(Picture9[i], swatches[i]);
-        connect(Picture9[i], &ClickLabel::clicked, this, [this, i] { Picture9_Click(i); });
-    }
-
-    Option2[0] = option(this, QStringLiteral("Teljes kollektorfelület"), twRect(4515, 8190, 1850, 255));
-    Option2[1] = option(this, QStringLiteral("1 m2 kollektorfelület"), twRect(6405, 8190, 1850, 255));
+    Option2[0] = option(this, QStringLiteral("Teljes kollektorfelület"), {});
+    Option2[1] = option(this, QStringLiteral("1 m2 kollektorfelület"), {});
     Option2[0]->setChecked(true);
     for (int i = 0; i < 2; ++i) connect(Option2[i], &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
+    for (QWidget* w : std::initializer_list<QWidget*>{Text1_0, Text1_4, csohoveszteseg, Option2[0], Option2[1]}) w->hide();
+}
 
-    // Keyboard focus order: the cycle options first, then the buttons, then the rest.
+void FrmKombinalt::setKeyboardOrder() {
+    // The cycle options first, then the buttons, then the rest of the band and the pipe data.
     QWidget* order[] = {Option6,
                         Option5,
                         Option4,
@@ -265,12 +297,25 @@ void FrmKombinalt::buildOffScreenControls() {
                         Command1,
                         Command2,
                         Command5,
-                        Option10[0],
+                        Command7,
                         Combo1,
-                        Optionkezdet[0],
                         Option1[1],
+                        Option1[2],
+                        Option1[3],
+                        Option10[0],
+                        Option10[1],
+                        Option10[2],
+                        Option10[3],
+                        Option10[4],
+                        Option10[5],
+                        Option10[6],
+                        Optionkezdet[0],
+                        Optionkezdet[1],
                         Vissza,
                         Elore,
+                        Picture9[1],
+                        Picture9[2],
+                        Picture9[3],
                         pipeFields[PipeField::belsocso],
                         pipeFields[PipeField::csohejvastagsag],
                         pipeFields[PipeField::hosziglambda],
@@ -328,6 +373,7 @@ void FrmKombinalt::closeEvent(QCloseEvent* e) {
 
 void FrmKombinalt::Command2_Click() {
     if (m_.calculating) return;
+    if (!fields_->commit()) return;
     if (Option4->isChecked()) m_.s.Szamitasmod = 1;
     if (Option5->isChecked()) m_.s.Szamitasmod = 2;
     if (Option6->isChecked()) m_.s.Szamitasmod = 3;
@@ -405,7 +451,10 @@ void FrmKombinalt::Combo1_Click() { m_.s.Honapvalasztas = Integer(Combo1->curren
 
 void FrmKombinalt::Napsugmutat_Click() { Command2_Click(); }
 
-void FrmKombinalt::Command1_Click() { Picture6->show(); }
+void FrmKombinalt::Command1_Click() {
+    if (!fields_->commit()) return;
+    Picture6->show();
+}
 
 void FrmKombinalt::Command5_Click() {
     if (quitting_) return;
@@ -417,6 +466,7 @@ void FrmKombinalt::Command5_Click() {
 }
 
 void FrmKombinalt::Command8_Click() {
+    if (!fields_->commit()) return;
     m_.par.IdoszakHivo = 4;
     if (!Option7->isChecked()) select(Option7, [this] { Option7_Click(); });
     if (!periodDialog) periodDialog = new MedIdoszak(m_, *this);
@@ -426,6 +476,7 @@ void FrmKombinalt::Command8_Click() {
 }
 
 void FrmKombinalt::Picture9_Click(int index) {
+    if (!fields_->commit()) return;
     m_.par.SzinIndex = Integer(index);
     FrmSzinvalasztas dialog(m_, Picture9[index], this);
     dialog.exec();
@@ -473,13 +524,14 @@ void FrmKombinalt::Vissza_Click() {
 
 // --- Pipe data ---------------------------------------------------------------------
 
-void FrmKombinalt::pipeLostFocus(PipeField f) {
+bool FrmKombinalt::pipeLostFocus(PipeField f) {
     FieldEdit* e = pipeFields[f];
     const PipeEntryResult r = acceptPipeEntry(m_, f, utf8(e->text()), numberLocale());
     if (!r.accepted) {
         messages_.show(this, qs(r.message), qs(r.title), MsgIcon::Exclamation);
         e->setText(qs(r.restoredText));
     }
+    return r.accepted;
 }
 
 void FrmKombinalt::refreshPipeFields() {

@@ -5,6 +5,7 @@
 // here, and the window recalculates each time the user returns to it from
 // another window of the program.
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -37,6 +38,16 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent*) override { emit clicked(); }
+};
+
+// A colour swatch: a filled square that a click or the space bar opens.
+class Swatch : public QAbstractButton {
+    Q_OBJECT
+public:
+    using QAbstractButton::QAbstractButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
 };
 
 class FrmKombinalt : public QWidget, public UiPort {
@@ -127,7 +138,7 @@ public:
     QLineEdit* Text1_0;
     QLineEdit* Text1_4;
     QLineEdit* csohoveszteseg;
-    std::array<ClickLabel*, 4> Picture9{};  // 1..3
+    std::array<Swatch*, 4> Picture9{};  // 1..3
     std::array<QRadioButton*, 2> Option2{};
 
     QPointer<MedIdoszak> periodDialog;
@@ -138,14 +149,17 @@ protected:
 
 private:
     void buildVisibleArea();
-    void buildOffScreenControls();
-    void pipeLostFocus(PipeField f);
+    void buildOptionBand();
+    void buildHiddenControls();
+    void setKeyboardOrder();
+    bool pipeLostFocus(PipeField f);
     void refreshPipeFields();
     void showSchematic(bool visible);
     void unselect(QRadioButton* b);
     // The monthly, annual and period cycles use no day type or weekday.
     void disableDailyOptions(bool periodButton, bool monthList);
 
+    FieldChecks* fields_;
     Model& m_;
     MessageService& messages_;
     ActivationTracker& tracker_;
