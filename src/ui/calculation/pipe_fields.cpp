@@ -1,26 +1,26 @@
 #include "ui/calculation/pipe_fields.h"
 
+#include "state/field_check.h"
+
 namespace nk {
 
 namespace {
 
-struct FieldRule {
-    double lo, hi;
-    const char* rangeMessage;
-};
-
 FieldRule ruleOf(PipeField f) {
+    auto rule = [](double lo, double hi, std::string_view message) {
+        return FieldRule{lo, hi, FieldStyle::Exclamation, {}, message};
+    };
     switch (f) {
-        case PipeField::Dcsokulso: return {10, 500, "A cső külső átmérője 10 és 500 mm között lehet!"};
+        case PipeField::Dcsokulso: return rule(10, 500, "A cső külső átmérője 10 és 500 mm között lehet!");
         case PipeField::kulsocso:
-        case PipeField::belsocso: return {0, 1000, "A kültéri cső hossza 0 és 1000 m között lehet!"};
-        case PipeField::belsoterhofok: return {1, 30, "A belső tér hőmérséklete 1C° és 30C° között lehet!"};
+        case PipeField::belsocso: return rule(0, 1000, "A kültéri cső hossza 0 és 1000 m között lehet!");
+        case PipeField::belsoterhofok: return rule(1, 30, "A belső tér hőmérséklete 1C° és 30C° között lehet!");
         case PipeField::hosziglambda:
-            return {0.01, 0.1, "A hőszigetelő csőhéj hővezető képessége 0,01 és 0,1 W/mK között lehet!"};
+            return rule(0.01, 0.1, "A hőszigetelő csőhéj hővezető képessége 0,01 és 0,1 W/mK között lehet!");
         case PipeField::csohejvastagsag:
-            return {1, 100, "A csővezeték hőszigetelésének vastagsága 1 és 100 mm között lehet!"};
+            return rule(1, 100, "A csővezeték hőszigetelésének vastagsága 1 és 100 mm között lehet!");
     }
-    return {0, 0, ""};
+    return rule(0, 0, "");
 }
 
 void recomputeResistance(PipeData& p) {
@@ -43,11 +43,9 @@ std::string pipeFieldText(const Model& m, PipeField f, const NumberLocale& loc) 
 }
 
 PipeEntryResult acceptPipeEntry(Model& m, PipeField f, const std::string& text, const NumberLocale& loc) {
-    const auto value = localeRead(text, loc);
-    if (!value) return {false, "Adjon meg számot!", "HIBÁS ADAT", pipeFieldText(m, f, loc)};
-    const FieldRule rule = ruleOf(f);
-    const double v = *value;
-    if (!(v >= rule.lo && v <= rule.hi)) return {false, rule.rangeMessage, "HIBÁS ADAT", pipeFieldText(m, f, loc)};
+    const FieldVerdict verdict = checkField(ruleOf(f), text, loc);
+    if (!verdict.accepted) return {false, verdict.message, verdict.title, pipeFieldText(m, f, loc)};
+    const double v = verdict.value;
 
     PipeData& p = m.pipe;
     switch (f) {
