@@ -15,6 +15,8 @@
 #include "ui/calculation/calculation_window.h"
 #include "ui/calculation/colour_dialog.h"
 #include "ui/calculation/period_dialog.h"
+#include "ui/settings/settings_window.h"
+#include "ui/settings/tilt_dialog.h"
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
@@ -47,6 +49,14 @@ int main(int argc, char* argv[]) {
         else
             calc->grab().save(out);
         if (dialogs) {
+            calc->Command1_Click();
+            if (nk::ui::FrmBeallitasok* settings = program.settingsWindow()) {
+                settings->grab().save(prefix + QStringLiteral("settings.png"));
+                settings->Command5_Click();
+                if (settings->tiltDialog) settings->tiltDialog->grab().save(prefix + QStringLiteral("tilt.png"));
+                if (settings->tiltDialog) settings->tiltDialog->Command2_Click();
+                settings->Command2_Click();
+            }
             nk::ui::MedIdoszak period(program.model(), *calc);
             period.grab().save(prefix + QStringLiteral("period.png"));
             nk::ui::FrmSzinvalasztas colour(program.model(), calc->Picture9[1], calc);

@@ -8,6 +8,7 @@
 
 #include "state/defaults.h"
 #include "ui/calculation/calculation_window.h"
+#include "ui/settings/settings_window.h"
 
 namespace nk::ui {
 
@@ -54,6 +55,9 @@ void FrmSplash::Timer1_Timer() {
     Alapertekek(*p.model_);
     p.calc_ = std::make_unique<FrmKombinalt>(*p.model_, *p.messages_, *p.tracker_);
     p.calc_->Form_Load();
+    p.settings_ = new FrmBeallitasok(*p.model_, *p.messages_, *p.calc_);
+    p.calc_->settingsWindow = p.settings_;
+    p.settings_->Form_Load();
     p.title_ = std::make_unique<Cimlap>(p);
     p.title_->Form_Load();
 }

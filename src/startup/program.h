@@ -17,6 +17,7 @@
 namespace nk::ui {
 
 class FrmKombinalt;
+class FrmBeallitasok;
 class Program;
 
 // A frame that reports a click.
@@ -80,6 +81,7 @@ public:
     ActivationTracker& tracker() { return *tracker_; }
     FrmSplash* splash() const { return splash_; }
     FrmKombinalt* calculationWindow() const { return calc_.get(); }
+    FrmBeallitasok* settingsWindow() const { return settings_; }
     Cimlap* titlePage() const { return title_.get(); }
 
 private:
@@ -92,6 +94,7 @@ private:
     std::unique_ptr<ActivationTracker> tracker_;
     QPointer<FrmSplash> splash_;
     std::unique_ptr<FrmKombinalt> calc_;
+    FrmBeallitasok* settings_ = nullptr;  // a child of the calculation window
     std::unique_ptr<Cimlap> title_;
 };
 

@@ -6,8 +6,10 @@
 #include <QSvgWidget>
 
 #include "simulation/cycles/drivers.h"
+#include "state/working_copies.h"
 #include "ui/calculation/colour_dialog.h"
 #include "ui/calculation/period_dialog.h"
+#include "ui/settings/settings_window.h"
 
 namespace nk::ui {
 
@@ -454,6 +456,12 @@ void FrmKombinalt::Napsugmutat_Click() { Command2_Click(); }
 void FrmKombinalt::Command1_Click() {
     if (!fields_->commit()) return;
     Picture6->show();
+    if (!settingsWindow) return;
+    settingsWindow->Form_Activate();
+    centreOnScreen(settingsWindow);
+    settingsWindow->show();  // modal: the calculation waits for its return
+    settingsWindow->raise();
+    settingsWindow->activateWindow();
 }
 
 void FrmKombinalt::Command5_Click() {
@@ -484,6 +492,11 @@ void FrmKombinalt::Picture9_Click(int index) {
 
 // --- System picker -------------------------------------------------------------
 
+void FrmKombinalt::showSystemSchematic() {
+    for (auto& [n, w] : pcrRendszer) w->hide();
+    showSchematic(true);
+}
+
 void FrmKombinalt::showSchematic(bool visible) {
     const auto it = pcrRendszer.find(ix(m_.s.Rendszerszam));
     if (it != pcrRendszer.end()) it->second->setVisible(visible);
@@ -502,6 +515,7 @@ void FrmKombinalt::Image1_Click(int index) {
         case 4: s.Rendszerszam = 40 + ix(s.Kombrendszer); break;
         default: break;
     }
+    deriveSmallestTank(s);
     showSchematic(true);
     Valaszthatosag();
 }
@@ -517,6 +531,7 @@ void FrmKombinalt::Vissza_Click() {
         *variant = v;
         showSchematic(false);
         s.Rendszerszam = 10 * group + v;
+        deriveSmallestTank(s);
         showSchematic(true);
     }
     Valaszthatosag();

@@ -27,6 +27,7 @@
 namespace nk::ui {
 
 class MedIdoszak;
+class FrmBeallitasok;
 
 // A picture or swatch that reports a mouse press.
 class ClickLabel : public QLabel {
@@ -63,6 +64,8 @@ public:
     void ImgEredmeny_Click(int) {}
     void Option7_Click();
     void Command2_Click();
+    // Hides every schematic but the current system's.
+    void showSystemSchematic();
 
     // Handlers.
     void Form_Activate();
@@ -142,6 +145,7 @@ public:
     std::array<QRadioButton*, 2> Option2{};
 
     QPointer<MedIdoszak> periodDialog;
+    FrmBeallitasok* settingsWindow = nullptr;
 
 protected:
     bool event(QEvent* e) override;
