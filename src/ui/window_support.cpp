@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSignalBlocker>
 
 namespace nk::ui {
 
@@ -45,6 +46,13 @@ void paintBackground(QWidget* w, const QColor& c) {
 NumberLocale userNumberLocale() {
     const QLocale loc;
     return {utf8(loc.decimalPoint()), utf8(loc.groupSeparator())};
+}
+
+void clearOption(QAbstractButton* b) {
+    const QSignalBlocker block(b);
+    b->setAutoExclusive(false);
+    b->setChecked(false);
+    b->setAutoExclusive(true);
 }
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }

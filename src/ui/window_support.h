@@ -4,6 +4,7 @@
 // the 16-colour palette, message boxes that tests can script, and the
 // tracker that tells why a window became active.
 
+#include <QAbstractButton>
 #include <QColor>
 #include <QLineEdit>
 #include <QPointer>
@@ -35,6 +36,9 @@ QColor fromColourValue(int value);
 
 // Fills a widget with a colour.
 void paintBackground(QWidget* w, const QColor& c);
+
+// Clears an option button, leaving its group with none selected.
+void clearOption(QAbstractButton* b);
 
 // The user's number notation for the core's text conversions.
 NumberLocale userNumberLocale();

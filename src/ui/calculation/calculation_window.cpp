@@ -384,12 +384,6 @@ void FrmKombinalt::Command2_Click() {
     runCalculation(m_);
 }
 
-void FrmKombinalt::unselect(QRadioButton* b) {
-    b->setAutoExclusive(false);
-    b->setChecked(false);
-    b->setAutoExclusive(true);
-}
-
 void FrmKombinalt::Option4_Click() {
     m_.s.Szamitasmod = 1;
     Command8->setEnabled(false);
@@ -399,7 +393,7 @@ void FrmKombinalt::Option4_Click() {
     }
     Frame5->setEnabled(true);
     QRadioButton* day = Option10[m_.s.Kezdonap - 1];
-    unselect(day);
+    clearOption(day);
     select(day, [this] { Option10_Click(m_.s.Kezdonap - 1); });
     Combo1->setEnabled(true);
     Text1_0->setText(QStringLiteral("Hőszükséglet, hőnyereség [kW]"));
@@ -410,7 +404,7 @@ void FrmKombinalt::disableDailyOptions(bool periodButton, bool monthList) {
     Command8->setEnabled(periodButton);
     for (int i = 1; i <= 3; ++i) Option1[i]->setEnabled(false);
     Frame5->setEnabled(false);
-    unselect(Option10[m_.s.Kezdonap - 1]);
+    clearOption(Option10[m_.s.Kezdonap - 1]);
     Combo1->setEnabled(monthList);
 }
 

@@ -159,7 +159,6 @@ private:
     bool pipeLostFocus(PipeField f);
     void refreshPipeFields();
     void showSchematic(bool visible);
-    void unselect(QRadioButton* b);
     // The monthly, annual and period cycles use no day type or weekday.
     void disableDailyOptions(bool periodButton, bool monthList);
 

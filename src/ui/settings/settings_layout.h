@@ -125,13 +125,7 @@ void select(QRadioButton* b, F handler) {
     handler();
 }
 
-// Clears an option, leaving its group with none selected.
-inline void clear(QRadioButton* b) {
-    const QSignalBlocker block(b);
-    b->setAutoExclusive(false);
-    b->setChecked(false);
-    b->setAutoExclusive(true);
-}
+inline void clear(QRadioButton* b) { clearOption(b); }
 
 // Refills a list; nothing is selected afterwards.
 inline void refill(QComboBox* c, const QStringList& items) {
@@ -150,6 +144,15 @@ void selectIndex(QComboBox* c, int index, F handler) {
         c->setCurrentIndex(index);
     }
     handler();
+}
+
+// A daily programme disables its weekday panel and leaves no day chosen; a
+// weekly one enables it on Monday.
+template <class F>
+void showProgrammeKind(bool weekly, QWidget* panel, std::array<QRadioButton*, 8>& days, F dayClicked) {
+    panel->setEnabled(weekly);
+    select(days[1], [&] { dayClicked(1); });
+    if (!weekly) clear(days[1]);
 }
 
 // Sets a check box; its handler runs when the value changes.

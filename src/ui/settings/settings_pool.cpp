@@ -173,16 +173,12 @@ void FrmBeallitasok::loadPool() {
     Text29->setText(qs(textForm(s.BeallMedfuteshofok, loc())));
     refill(Combo1, heaterProgrammes());
     selectIndex(Combo1, CInt(s.Medfutesprogram.d() - 1), [this] { Combo1_Click(); });
-    if (s.Medfutesheti.d() == 0) {
-        select(Option36, [this] { Option36_Click(); });
-        Picture9->setEnabled(false);
-        select(Option35[1], [this] { Option35_Click(1); });
-        clear(Option35[1]);
-    } else {
+    const bool weekly = s.Medfutesheti.d() != 0;
+    if (weekly)
         select(Option37, [this] { Option37_Click(); });
-        Picture9->setEnabled(true);
-        select(Option35[1], [this] { Option35_Click(1); });
-    }
+    else
+        select(Option36, [this] { Option36_Click(); });
+    showProgrammeKind(weekly, Picture9, Option35, [this](int d) { Option35_Click(d); });
     s.BeallMedfutesprogram = s.Medfutesprogram;
     s.BeallMedfutesheti = s.Medfutesheti;
     Medprogramgrafikon();
@@ -244,21 +240,17 @@ void FrmBeallitasok::Option28_Click() {
 
 // --- Situation ---------------------------------------------------------------------
 
-void FrmBeallitasok::Option5_Click() {
-    m_.s.BeallMedfedett = Var::boolean(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{Option9, Option10, Option11}) w->setEnabled(false);
+// A pool in a hall has a hall to heat and a cover; an open-air pool a wind exposure.
+void FrmBeallitasok::showPoolSituation(bool covered) {
+    m_.s.BeallMedfedett = Var::boolean(covered);
+    for (QWidget* w : std::initializer_list<QWidget*>{Option9, Option10, Option11}) w->setEnabled(!covered);
     for (QWidget* w : std::initializer_list<QWidget*>{poolLabels[53], Option6, Option7, Option38, Option39,
                                                       poolLabels[43], Text25})
-        w->setEnabled(true);
+        w->setEnabled(covered);
 }
 
-void FrmBeallitasok::Option8_Click() {
-    m_.s.BeallMedfedett = Var::boolean(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{Option9, Option10, Option11}) w->setEnabled(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{poolLabels[53], Option6, Option7, Option38, Option39,
-                                                      poolLabels[43], Text25})
-        w->setEnabled(false);
-}
+void FrmBeallitasok::Option5_Click() { showPoolSituation(true); }
+void FrmBeallitasok::Option8_Click() { showPoolSituation(false); }
 
 void FrmBeallitasok::Option6_Click() {
     m_.s.BeallMedterfutott = kTrue;
@@ -298,16 +290,13 @@ void FrmBeallitasok::Combo1_Click() {
 
 void FrmBeallitasok::Option36_Click() {
     m_.s.BeallMedfutesheti = 0;
-    Picture9->setEnabled(false);
-    select(Option35[1], [this] { Option35_Click(1); });
-    clear(Option35[1]);
+    showProgrammeKind(false, Picture9, Option35, [this](int d) { Option35_Click(d); });
     Medprogramgrafikon();
 }
 
 void FrmBeallitasok::Option37_Click() {
     m_.s.BeallMedfutesheti = 1;
-    Picture9->setEnabled(true);
-    select(Option35[1], [this] { Option35_Click(1); });
+    showProgrammeKind(true, Picture9, Option35, [this](int d) { Option35_Click(d); });
     Medprogramgrafikon();
 }
 

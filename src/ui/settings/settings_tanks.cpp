@@ -57,16 +57,12 @@ void FrmBeallitasok::loadTankHeating() {
     Settings& s = m_.s;
     refill(Combo4, heaterProgrammes());
     selectIndex(Combo4, CInt(s.Tarolofutesprogram.d() - 1), [this] { Combo4_Click(); });
-    if (s.Tarolofutesheti.d() == 0) {
-        select(Option4, [this] { Option4_Click(); });
-        Picture7->setEnabled(false);
-        select(Option25[1], [this] { Option25_Click(1); });
-        clear(Option25[1]);
-    } else {
+    const bool weekly = s.Tarolofutesheti.d() != 0;
+    if (weekly)
         select(Option3, [this] { Option3_Click(); });
-        Picture7->setEnabled(true);
-        select(Option25[1], [this] { Option25_Click(1); });
-    }
+    else
+        select(Option4, [this] { Option4_Click(); });
+    showProgrammeKind(weekly, Picture7, Option25, [this](int d) { Option25_Click(d); });
     s.BeallTarolofutesprogram = s.Tarolofutesprogram;
     s.BeallTarolofutesheti = CInt(s.Tarolofutesheti);
     loadWorkingTimeProgrammes(m_);
@@ -96,16 +92,13 @@ void FrmBeallitasok::Combo4_Click() {
 
 void FrmBeallitasok::Option4_Click() {
     m_.s.BeallTarolofutesheti = 0;
-    Picture7->setEnabled(false);
-    select(Option25[1], [this] { Option25_Click(1); });
-    clear(Option25[1]);
+    showProgrammeKind(false, Picture7, Option25, [this](int d) { Option25_Click(d); });
     HMVIdoprogramgrafikon();
 }
 
 void FrmBeallitasok::Option3_Click() {
     m_.s.BeallTarolofutesheti = 1;
-    Picture7->setEnabled(true);
-    select(Option25[1], [this] { Option25_Click(1); });
+    showProgrammeKind(true, Picture7, Option25, [this](int d) { Option25_Click(d); });
     HMVIdoprogramgrafikon();
 }
 

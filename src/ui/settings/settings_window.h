@@ -305,6 +305,7 @@ private:
     void stopSpinners();
 
     // Pool helpers.
+    void showPoolSituation(bool covered);
     void showPoolArea();
     void showPoolVolume();
     PoolButtons poolButtons() const;
