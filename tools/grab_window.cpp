@@ -1,6 +1,7 @@
 // grab-window: starts the program as a user would, waits for the start-up,
 // and saves a picture of the calculation window (and, with --dialogs, of the
-// period and colour dialogs) for the documentation.
+// settings window, the tilt and orientation dialog and the period and colour
+// dialogs) for the documentation.
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -51,17 +52,17 @@ int main(int argc, char* argv[]) {
         if (dialogs) {
             calc->Command1_Click();
             if (nk::ui::FrmBeallitasok* settings = program.settingsWindow()) {
-                settings->grab().save(prefix + QStringLiteral("settings.png"));
+                settings->grab().save(prefix + QStringLiteral("settings-window.png"));
                 settings->Command5_Click();
-                if (settings->tiltDialog) settings->tiltDialog->grab().save(prefix + QStringLiteral("tilt.png"));
+                if (settings->tiltDialog) settings->tiltDialog->grab().save(prefix + QStringLiteral("tilt-dialog.png"));
                 if (settings->tiltDialog) settings->tiltDialog->Command2_Click();
                 settings->Command2_Click();
             }
-            nk::ui::MedIdoszak period(program.model(), *calc);
-            period.grab().save(prefix + QStringLiteral("period.png"));
+            calc->Command8_Click();
+            if (calc->periodDialog) calc->periodDialog->grab().save(prefix + QStringLiteral("period-dialog.png"));
             nk::ui::FrmSzinvalasztas colour(program.model(), calc->Picture9[1], calc);
             colour.Form_MouseDown(1900, 2400);
-            colour.grab().save(prefix + QStringLiteral("colour.png"));
+            colour.grab().save(prefix + QStringLiteral("colour-dialog.png"));
         }
         app.quit();
     });
