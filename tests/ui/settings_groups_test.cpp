@@ -199,6 +199,24 @@ TEST_F(Groups, TankAndPoolHeaterProgrammes) {
     for (int d = 1; d <= 7; ++d) EXPECT_FALSE(w->Option35[std::size_t(d)]->isChecked()) << d;
 }
 
+TEST_F(Groups, TheEditorButtonsHandOverTheHeaterAndItsProgramme) {
+    w->Option37->click();  // pool: "Kikapcsolva", weekly, Thursday
+    w->Option35[4]->click();
+    w->Command9->click();
+    EXPECT_EQ(m().par.IdoprogFutes, 2);
+    EXPECT_EQ(m().par.IdoprogProgram, 3);
+    EXPECT_EQ(m().par.IdoprogHeti, 1);
+    EXPECT_EQ(m().par.IdoprogNap, 4);
+    w->Command8->click();  // tank: "Folyamatos", daily; the day stays
+    EXPECT_EQ(m().par.IdoprogFutes, 1);
+    EXPECT_EQ(m().par.IdoprogProgram, 1);
+    EXPECT_EQ(m().par.IdoprogHeti, 0);
+    EXPECT_EQ(m().par.IdoprogNap, 4);
+    w->Command13->click();  // the annual programme shows month by month
+    EXPECT_TRUE(w->Option16[1]->isChecked());
+    EXPECT_EQ(w->Label24_2->text(), QStringLiteral("Jan."));
+}
+
 TEST_F(Groups, ACommittedHeaterOrConsumptionChangesTheNextRun) {
     const QStringList before = dailyRun();
     calc->Command1_Click();

@@ -83,9 +83,6 @@ void FrmBeallitasok::buildCollector(Column& column) {
     Command5 = new QPushButton(QStringLiteral("&Dőlésszög, tájolás"), tilt);
     Command5->setGeometry(8, below + kRow + 1, 160, 24);
     Command5->setToolTip(QStringLiteral("Dőlésszög és tájolás megadására szolgáló ablak megnyitása"));
-    connect(Command5, &QPushButton::clicked, this, [this] {
-        if (commitEdits()) Command5_Click();
-    });
 
     auto* Frame3 = column.frame(QStringLiteral("Napkollektorok hatásfoka"), 3);
     label(Frame3, QStringLiteral("A hatásfok formátuma:"), 8, rowTop(0), 120);

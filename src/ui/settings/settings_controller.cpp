@@ -114,6 +114,11 @@ void FrmBeallitasok::Option16_Click(int index) {
     Autkiiras();
 }
 
+void FrmBeallitasok::Command13_Click() {
+    // The annual programme is edited month by month: the window shows it.
+    select(Option16[1], [this] { Option16_Click(1); });
+}
+
 void FrmBeallitasok::Autkiiras() {
     const Programmes& g = m_.prog;
     const int mode = ix(m_.s.BeallAutomod), month = Kijelzetthonap;

@@ -300,6 +300,14 @@ void FrmBeallitasok::Option37_Click() {
     Medprogramgrafikon();
 }
 
+void FrmBeallitasok::Command9_Click() {
+    WindowParameters& p = m_.par;
+    p.IdoprogFutes = 2;
+    p.IdoprogProgram = CInt(m_.s.BeallMedfutesprogram);
+    p.IdoprogHeti = CInt(m_.s.BeallMedfutesheti);
+    p.IdoprogNap = p.Medfutesnap;
+}
+
 void FrmBeallitasok::Option35_Click(int index) {
     m_.par.Medfutesnap = Integer(index);
     Medprogramgrafikon();

@@ -102,6 +102,14 @@ void FrmBeallitasok::Option3_Click() {
     HMVIdoprogramgrafikon();
 }
 
+// The time-programme editor edits the heater, programme and day chosen here.
+void FrmBeallitasok::Command8_Click() {
+    WindowParameters& p = m_.par;
+    p.IdoprogFutes = 1;
+    p.IdoprogProgram = CInt(m_.s.BeallTarolofutesprogram);
+    p.IdoprogHeti = m_.s.BeallTarolofutesheti;
+}
+
 void FrmBeallitasok::Option25_Click(int index) {
     m_.par.IdoprogNap = Integer(index);
     HMVIdoprogramgrafikon();

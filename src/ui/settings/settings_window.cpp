@@ -50,9 +50,21 @@ FrmBeallitasok::FrmBeallitasok(Model& model, MessageService& messages, FrmKombin
     buildCommands(c4);
     registerFields();
     setupSpinners();
+    onClick(Command6, &FrmBeallitasok::Command6_Click);
+    onClick(Command7, &FrmBeallitasok::Command7_Click);
+    onClick(Command8, &FrmBeallitasok::Command8_Click);
+    onClick(Command9, &FrmBeallitasok::Command9_Click);
+    onClick(Command13, &FrmBeallitasok::Command13_Click);
+    onClick(Command5, &FrmBeallitasok::Command5_Click);
 }
 
 FrmBeallitasok::~FrmBeallitasok() = default;
+
+void FrmBeallitasok::onClick(QPushButton* button, void (FrmBeallitasok::*handler)()) {
+    connect(button, &QPushButton::clicked, this, [this, handler] {
+        if (commitEdits()) (this->*handler)();
+    });
+}
 
 void FrmBeallitasok::buildCommands(Column& column) {
     QWidget* area = column.area(58);

@@ -89,14 +89,14 @@ public:
     // --- Controller (settings_controller.cpp) ---
     void Option16_Click(int index);
     void Check_Click(int index);  // Check1_Click .. Check4_Click
-    void Command13_Click() {}     // the annual programme editor
+    void Command13_Click();       // the annual programme editor
 
     // --- Tanks, tank heating, losses (settings_tanks.cpp) ---
     void Combo4_Click();
     void Option4_Click();
     void Option3_Click();
     void Option25_Click(int index);
-    void Command8_Click() {}  // the time-programme editor
+    void Command8_Click();  // the time-programme editor, tank heater
 
     // --- Hot-water consumption (settings_hotwater.cpp) ---
     void Combo2_Click();
@@ -123,7 +123,7 @@ public:
     void Option36_Click();
     void Option37_Click();
     void Option35_Click(int index);
-    void Command9_Click() {}  // the time-programme editor
+    void Command9_Click();  // the time-programme editor, pool heater
 
     // --- Site and project texts (settings_site.cpp) ---
     void Option40_Click(int index);
@@ -284,6 +284,8 @@ private:
     void buildSystemType(layout::Column& column);
     void buildCommands(layout::Column& column);
     void registerFields();
+    // Buttons run their handler once a field still being edited is checked.
+    void onClick(QPushButton* button, void (FrmBeallitasok::*handler)());
 
     // The load steps that "&Mégsem" repeats, in their order.
     void loadSettings(bool cancelling);
