@@ -55,7 +55,7 @@ void FrmSplash::Timer1_Timer() {
     Alapertekek(*p.model_);
     p.calc_ = std::make_unique<FrmKombinalt>(*p.model_, *p.messages_, *p.tracker_);
     p.calc_->Form_Load();
-    p.settings_ = new FrmBeallitasok(*p.model_, *p.messages_, *p.calc_);
+    p.settings_ = new FrmBeallitasok(*p.model_, *p.messages_, *p.dialogs_, *p.calc_);
     p.calc_->settingsWindow = p.settings_;
     p.settings_->Form_Load();
     p.title_ = std::make_unique<Cimlap>(p);
@@ -109,10 +109,12 @@ void Cimlap::Command4_Click() {
     QCoreApplication::quit();
 }
 
-Program::Program(MessageService* messages)
+Program::Program(MessageService* messages, FileDialogs* dialogs)
     : model_(std::make_unique<Model>()),
       ownMessages_(messages ? nullptr : std::make_unique<BoxMessageService>()),
       messages_(messages ? messages : ownMessages_.get()),
+      ownDialogs_(dialogs ? nullptr : std::make_unique<QtFileDialogs>()),
+      dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       tracker_(std::make_unique<ActivationTracker>()) {
     qApp->installEventFilter(tracker_.get());
 }

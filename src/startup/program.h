@@ -70,8 +70,8 @@ private:
 
 class Program {
 public:
-    // `messages` and `tracker` may be replaced by tests.
-    explicit Program(MessageService* messages = nullptr);
+    // Tests replace the message boxes and the file dialogs.
+    explicit Program(MessageService* messages = nullptr, FileDialogs* dialogs = nullptr);
     ~Program();
 
     // Shows the splash; the rest follows from its timer.
@@ -91,6 +91,8 @@ private:
     std::unique_ptr<Model> model_;
     std::unique_ptr<MessageService> ownMessages_;
     MessageService* messages_;
+    std::unique_ptr<FileDialogs> ownDialogs_;
+    FileDialogs* dialogs_;
     std::unique_ptr<ActivationTracker> tracker_;
     QPointer<FrmSplash> splash_;
     std::unique_ptr<FrmKombinalt> calc_;

@@ -83,6 +83,21 @@ void loadWorkingConsumption(Model& m) {
     });
 }
 
+bool isBuiltInProfile(int p, int w) { return (w == 0 && p != 5) || (w == 1 && p != 4); }
+
+void shareBuiltInAmounts(ConsumptionProfiles& f, int p, int w, int d) {
+    const Integer persons = f.BeallFogyszemely(p, w, d);
+    const Single perPerson = f.BeallFogyfajlagos(p, w, d);
+    const Currency daily = f.BeallFogynapi(p, w, d);
+    for (const auto& [programme, last] : {std::pair{0, 4}, std::pair{1, 3}})
+        for (int day = 1; day <= 7; ++day)
+            for (int q = 1; q <= last; ++q) {
+                f.BeallFogyszemely(q, programme, day) = persons;
+                f.BeallFogyfajlagos(q, programme, day) = perPerson;
+                f.BeallFogynapi(q, programme, day) = daily;
+            }
+}
+
 void loadWorkingTimeProgrammes(Model& m) {
     Programmes& g = m.prog;
     forEachProgrammeSlot([&](int a, int b, int c, int d, int e, int h) {

@@ -24,6 +24,12 @@ void loadWorkingProjectTexts(Model& m);
 // The system group, number and variants.
 void loadWorkingSystemChoice(Model& m);
 
+// The built-in consumption profiles share one amount: the amounts of the
+// working profile p of programme w on day d become those of every built-in
+// profile of both programmes on every day. The custom profiles keep theirs.
+bool isBuiltInProfile(int p, int w);
+void shareBuiltInAmounts(ConsumptionProfiles& f, int p, int w, int d);
+
 // --- Working to active (OK) -----------------------------------------------
 
 // The pool's situation as its option buttons and check box show it; OK takes

@@ -1,6 +1,7 @@
 #include "ui/window_support.h"
 
 #include <QEvent>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLocale>
@@ -58,18 +59,45 @@ void clearOption(QAbstractButton* b) {
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 std::string utf8(const QString& s) { return s.toStdString(); }
 
-void BoxMessageService::show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) {
-    QMessageBox::Icon qicon = QMessageBox::NoIcon;
+namespace {
+
+QMessageBox::Icon boxIcon(MsgIcon icon) {
     switch (icon) {
-        case MsgIcon::Critical: qicon = QMessageBox::Critical; break;
-        case MsgIcon::Question: qicon = QMessageBox::Question; break;
-        case MsgIcon::Exclamation: qicon = QMessageBox::Warning; break;
-        case MsgIcon::Information: qicon = QMessageBox::Information; break;
+        case MsgIcon::Critical: return QMessageBox::Critical;
+        case MsgIcon::Question: return QMessageBox::Question;
+        case MsgIcon::Exclamation: return QMessageBox::Warning;
+        case MsgIcon::Information: return QMessageBox::Information;
         case MsgIcon::None: break;
     }
-    QMessageBox box(qicon, title, text, QMessageBox::Ok, parent);
+    return QMessageBox::NoIcon;
+}
+
+QString boxTitle(const QString& title) { return title.isEmpty() ? QGuiApplication::applicationDisplayName() : title; }
+
+}  // namespace
+
+void BoxMessageService::show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) {
+    QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::Ok, parent);
     box.exec();
 }
+
+Answer BoxMessageService::ask(QWidget* parent, const QString& text, const QString& title, MsgIcon icon, Question q) {
+    const auto buttons = q == Question::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Retry | QMessageBox::Cancel;
+    QMessageBox box(boxIcon(icon), boxTitle(title), text, buttons, parent);
+    switch (box.exec()) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::Retry: return Answer::Retry;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: return Answer::No;
+    }
+}
+
+QString QtFileDialogs::openFile(QWidget* parent) {
+    // "*" rather than "*.*": settings files often have no extension.
+    return QFileDialog::getOpenFileName(parent, QString(), QString(), QStringLiteral("All Files (*)"));
+}
+
+QString QtFileDialogs::saveFile(QWidget* parent) { return QFileDialog::getSaveFileName(parent); }
 
 ActivationTracker::ActivationTracker(QObject* parent) : QObject(parent) {}
 

@@ -46,17 +46,37 @@ NumberLocale userNumberLocale();
 QString qs(const std::string& s);
 std::string utf8(const QString& s);
 
-// Message boxes with an icon, one OK button and a title.
+// Message boxes with an icon, one OK button and a title; and the two
+// questions the program asks. An empty title is the program's own.
+enum class Question { YesNo, RetryCancel };
+enum class Answer { Yes, No, Retry, Cancel };
+
 class MessageService {
 public:
     virtual ~MessageService() = default;
     virtual void show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) = 0;
+    virtual Answer ask(QWidget* parent, const QString& text, const QString& title, MsgIcon icon, Question q) = 0;
 };
 
-// The real thing: a modal message box.
+// The real thing: modal message boxes.
 class BoxMessageService : public MessageService {
 public:
     void show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) override;
+    Answer ask(QWidget* parent, const QString& text, const QString& title, MsgIcon icon, Question q) override;
+};
+
+// The file dialogs: a chosen path, or an empty one when the user cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual QString openFile(QWidget* parent) = 0;
+    virtual QString saveFile(QWidget* parent) = 0;
+};
+
+class QtFileDialogs : public FileDialogs {
+public:
+    QString openFile(QWidget* parent) override;
+    QString saveFile(QWidget* parent) override;
 };
 
 // Why a window became active: the program's windows recalculate when the user

@@ -24,14 +24,41 @@ public:
     void show(QWidget*, const QString& text, const QString& title, MsgIcon icon) override {
         shown.push_back({text, title, icon});
     }
+    // Questions are answered from the script, then with No or Cancel.
+    Answer ask(QWidget*, const QString& text, const QString& title, MsgIcon icon, Question q) override {
+        shown.push_back({text, title, icon});
+        asked.push_back(q);
+        if (answers.empty()) return q == Question::YesNo ? Answer::No : Answer::Cancel;
+        const Answer a = answers.front();
+        answers.erase(answers.begin());
+        return a;
+    }
     std::vector<Shown> shown;
+    std::vector<Question> asked;
+    std::vector<Answer> answers;
+};
+
+// File dialogs that return the scripted paths, then nothing (cancelled).
+class ScriptedDialogs : public FileDialogs {
+public:
+    QString openFile(QWidget*) override { return next(); }
+    QString saveFile(QWidget*) override { return next(); }
+    std::vector<QString> paths;
+
+private:
+    QString next() {
+        if (paths.empty()) return {};
+        const QString p = paths.front();
+        paths.erase(paths.begin());
+        return p;
+    }
 };
 
 // A started program: splash, start-up timer, calculation window on screen.
 class StartedProgram : public ::testing::Test {
 protected:
     void SetUp() override {
-        program = std::make_unique<Program>(&messages);
+        program = std::make_unique<Program>(&messages, &dialogs);
         program->start();
         program->splash()->Timer1_Timer();  // the start-up tick, without waiting a second
         QApplication::processEvents();
@@ -53,6 +80,7 @@ protected:
     }
 
     ScriptedMessages messages;
+    ScriptedDialogs dialogs;
     std::unique_ptr<Program> program;
     FrmKombinalt* calc = nullptr;
 };

@@ -108,18 +108,7 @@ void FrmBeallitasok::FogyAdatvaltozas() {
     Text7[2]->setText(qs(textForm(perPerson, loc())));
     Text7[3]->setText(qs(textForm(dailyLitres(persons, perPerson), loc())));
 
-    // The built-in profiles share one amount; the custom ones keep their own.
-    const bool builtIn = (w == 0 && p != 5) || (w == 1 && p != 4);
-    if (builtIn) {
-        const Currency daily = f.BeallFogynapi(p, w, d);
-        for (const auto& [programme, last] : {std::pair{0, 4}, std::pair{1, 3}})
-            for (int day = 1; day <= 7; ++day)
-                for (int q = 1; q <= last; ++q) {
-                    f.BeallFogyszemely(q, programme, day) = persons;
-                    f.BeallFogyfajlagos(q, programme, day) = perPerson;
-                    f.BeallFogynapi(q, programme, day) = daily;
-                }
-    }
+    if (isBuiltInProfile(p, w)) shareBuiltInAmounts(f, p, w, d);
 
     const QString profile = Combo2->currentText();
     bool enabled = !(profile == QStringLiteral("Nincs fogyasztás") ||

@@ -29,8 +29,8 @@ SystemPicture::SystemPicture(const QString& resource, QWidget* parent) : QFrame(
     svg->setObjectName(QStringLiteral("picture"));
 }
 
-FrmBeallitasok::FrmBeallitasok(Model& model, MessageService& messages, FrmKombinalt& calc)
-    : QDialog(&calc), fields_(new FieldChecks(this)), m_(model), messages_(messages), calc_(calc) {
+FrmBeallitasok::FrmBeallitasok(Model& model, MessageService& messages, FileDialogs& dialogs, FrmKombinalt& calc)
+    : QDialog(&calc), fields_(new FieldChecks(this)), m_(model), messages_(messages), dialogs_(dialogs), calc_(calc) {
     setupFixedWindow(this, 0, 0, QStringLiteral("Beállítások - "));
     setWindowFlag(Qt::Dialog);
     setFixedSize(kWidth, kHeight);
@@ -56,6 +56,9 @@ FrmBeallitasok::FrmBeallitasok(Model& model, MessageService& messages, FrmKombin
     onClick(Command9, &FrmBeallitasok::Command9_Click);
     onClick(Command13, &FrmBeallitasok::Command13_Click);
     onClick(Command5, &FrmBeallitasok::Command5_Click);
+    onClick(Command3, &FrmBeallitasok::Command3_Click);
+    onClick(Command4, &FrmBeallitasok::Command4_Click);
+    onClick(Command10, &FrmBeallitasok::Command10_Click);
 }
 
 FrmBeallitasok::~FrmBeallitasok() = default;

@@ -49,7 +49,7 @@ protected:
 class FrmBeallitasok : public QDialog, public TiltLabels {
     Q_OBJECT
 public:
-    FrmBeallitasok(Model& model, MessageService& messages, FrmKombinalt& calc);
+    FrmBeallitasok(Model& model, MessageService& messages, FileDialogs& dialogs, FrmKombinalt& calc);
     ~FrmBeallitasok() override;
 
     // --- The window as a whole (settings_window.cpp) ---
@@ -137,6 +137,13 @@ public:
 
     // The tilt and orientation dialog while it is open.
     QPointer<Dolestaj> tiltDialog;
+
+    // --- Settings files (settings_file_commands.cpp) ---
+    void Command3_Click();   // "M&egnyitás"
+    void Command4_Click();   // "Me&ntés"
+    void Command10_Click();  // "Menté&s másként"
+    // Writes the working settings to `path`; false when it was not written.
+    bool Mentes(const QString& path);
 
     // Window-level state.
     QString Fajlnev;
@@ -324,6 +331,7 @@ private:
     FieldChecks* fields_;
     Model& m_;
     MessageService& messages_;
+    FileDialogs& dialogs_;
     FrmKombinalt& calc_;
     Var shownTilt_;           // what Label17 shows
     Integer shownAzimuth_ = 0;  // what Label18 shows

@@ -1,0 +1,288 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/codepage.h"
+#include "radiation/radiation.h"
+#include "simulation/cycles/drivers.h"
+#include "state/defaults.h"
+#include "state/settings_file.h"
+#include "state/working_copies.h"
+
+namespace nk {
+namespace {
+
+// The start-up state with the working copies the settings window loads.
+void startUp(Model& m) {
+    Alapertekek(m);
+    copyActiveToWorking(m);
+}
+
+std::vector<std::string> lines(const std::string& bytes) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find("\r\n", start);
+        out.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return out;
+}
+
+std::string written(const Model& m) {
+    const SettingsFileWrite w = writeSettingsFile(m);
+    EXPECT_TRUE(w.ok) << w.field;
+    return w.bytes;
+}
+
+// The calculation window's result cells after an annual run from the start
+// of the weather sequence.
+std::vector<std::string> annualResults(Model& m) {
+    m.rnd = Random();
+    initialCalculationChoices(m);
+    runCalculation(m);
+    std::vector<std::string> cells(m.res.tablazat.tablazat1.begin(), m.res.tablazat.tablazat1.end());
+    cells.push_back(m.res.tablazat.csohoveszteseg);
+    return cells;
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override { startUp(m); }
+    Model m;
+};
+
+TEST_F(SettingsFile, TheStartUpFileHasItsLinesItemsAndRecords) {
+    const std::string bytes = written(m);
+    const auto all = lines(bytes);
+    ASSERT_EQ(all.size(), 9041u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n");
+    std::size_t items = 0;
+    for (const std::string& l : all) items += 1 + std::count(l.begin(), l.end(), ',');
+    EXPECT_EQ(items, 9105u);
+    EXPECT_EQ(all[0], "3");  // the largest model index
+    EXPECT_EQ(all[1], "1");  // type 1 has one model
+    EXPECT_EQ(all[2], "1.8,.65,1.2,.008,\"N\xE9vtelen\"");  // Windows-1250
+    EXPECT_EQ(all[7], "1.78,.798,4.17,.011,\"Heliovant HV 300\"");
+    EXPECT_EQ(all[17], "3,0,3,5.34");  // collector choice
+    EXPECT_EQ(all[18], "0");           // constant controller
+    const std::size_t controller = 19;
+    EXPECT_EQ(all[controller], "10");        // January, tank 1 switch-on difference
+    EXPECT_EQ(all[controller + 4], "70");    // January, tank 1 maximum
+    EXPECT_EQ(all[controller + 144], "10");  // the constant set
+    EXPECT_EQ(all[controller + 156], "45,0");  // tilt and azimuth
+    EXPECT_EQ(all[controller + 157], "10");    // system loss
+    EXPECT_EQ(all[controller + 162], "20");    // circulation loss
+    const std::size_t tanks = controller + 163 + 2688 + 2 + 6144;
+    EXPECT_EQ(all[tanks], "300,300,300");
+    EXPECT_EQ(all[tanks + 1], "50,10");
+    EXPECT_EQ(all[tanks + 2], "#FALSE#,.3,0,#TRUE#,#FALSE#");
+    EXPECT_EQ(all[tanks + 3], "12,26");
+    EXPECT_EQ(all[tanks + 4], "1,8,4,1.2,3,32");
+    EXPECT_EQ(all[tanks + 5], "20,25");
+    EXPECT_EQ(all[tanks + 6], "3,0");
+    EXPECT_EQ(all[tanks + 7], "1,1,1,1,1,11");
+    EXPECT_EQ(all[tanks + 8], "\"\"");  // the first project text, empty
+    EXPECT_EQ(all.back(), "1000");
+}
+
+TEST_F(SettingsFile, WritingReadingAndWritingAgainGivesTheSameBytes) {
+    Settings& s = m.s;
+    s.beallProjekt.Letesitmenynev = "Uszoda, \"Hullám\" fürdő";
+    s.beallProjekt.Megrendelovaros = "Győr";
+    s.beallProjekt.Megjegyzes = "első sor, vesszővel\nmásodik sor: űrtartalom\n\"idézet\"";
+    s.beallProjekt.Keszitette = "Kovács Ödön";
+    m.kat.KatNev(3, 1) = "Modell \"X\", 2 m2";
+    s.BeallAutomod = 1;
+    m.prog.BeallAutMaxhofok2(1, 7) = 85;
+    s.BeallDolesszog = 37.5;
+    s.BeallTajolas = -15;
+    s.BeallRendszerkategoria = 4;
+    s.BeallKombrendszer = 3;
+    s.BeallRendszerszam = 43;
+    s.BeallMedterfutott = kFalse;
+    s.BeallMedfekves = 0.6;
+    m.fogy.BeallFogynapi(5, 0, 2) = Currency::fromDouble(123.25);
+    m.prog.BeallIdoprogramok(2, 4, 1, 3, 17, 1) = 1;
+    s.BeallSugarzastenyezo = 1049;
+    const std::string first = written(m);
+    EXPECT_NE(first.find("\"Uszoda, \"\"Hull\xE1m\"\" f\xFCrd\xF5\""), std::string::npos);
+
+    Model back;
+    Alapertekek(back);
+    const SettingsFileRead r = readSettingsFile(first, back);
+    ASSERT_TRUE(r.ok) << r.problem;
+    EXPECT_EQ(back.s.projekt.Megjegyzes, s.beallProjekt.Megjegyzes);
+    EXPECT_EQ(back.s.projekt.Letesitmenynev, s.beallProjekt.Letesitmenynev);
+    EXPECT_EQ(back.kat.KatNev(3, 1), m.kat.KatNev(3, 1));
+    EXPECT_EQ(back.s.Dolesszog.d(), 37.5);
+    EXPECT_EQ(back.s.Rendszerszam.d(), 43);
+    EXPECT_EQ(back.s.Medterfutott.d(), 0);
+    copyActiveToWorking(back);
+    EXPECT_TRUE(written(back) == first);
+
+    // The same file in UTF-8, with or without a byte-order mark.
+    const std::string utf8 = fromWindows1250(first);
+    for (const std::string& variant : {utf8, "\xEF\xBB\xBF" + utf8}) {
+        Model again;
+        Alapertekek(again);
+        ASSERT_TRUE(readSettingsFile(variant, again).ok);
+        copyActiveToWorking(again);
+        EXPECT_TRUE(written(again) == first);
+    }
+}
+
+TEST_F(SettingsFile, ReadingAcceptsLineFeedsAndLeadingZeros) {
+    std::string text = written(m);
+    std::string lf;
+    for (char c : text)
+        if (c != '\r') lf += c;
+    const std::string plain = "\n1.78,.798,";
+    lf.replace(lf.find(plain), plain.size(), "\n1.78,0.798,");
+    Model back;
+    Alapertekek(back);
+    const SettingsFileRead r = readSettingsFile(lf, back);
+    ASSERT_TRUE(r.ok) << r.problem;
+    EXPECT_EQ(back.kat.KatA(3, 0).d(), 0.798);
+}
+
+TEST_F(SettingsFile, AConstantKeptAsTypedTextReadsAsItsNumber) {
+    std::string text = written(m);
+    const std::string plain = "1.78,.798,4.17,";
+    text.replace(text.find(plain), plain.size(), "1.78,\"0,81\",\"4.5\",");
+    Model back;
+    Alapertekek(back);
+    ASSERT_TRUE(readSettingsFile(text, back).ok);
+    EXPECT_EQ(back.kat.KatA(3, 0).d(), 0.81);
+    EXPECT_EQ(back.kat.KatB(3, 0).d(), 4.5);
+}
+
+TEST_F(SettingsFile, ATextTheCodePageCannotHoldIsRefusedByName) {
+    m.s.beallProjekt.Megrendelonev = "Жуков Kft.";
+    const SettingsFileWrite w = writeSettingsFile(m);
+    EXPECT_FALSE(w.ok);
+    EXPECT_TRUE(w.bytes.empty());
+    EXPECT_EQ(w.field, "Megrendelő");
+    EXPECT_EQ(w.character, "Ж");
+}
+
+TEST_F(SettingsFile, OpeningDerivesWhatOkWould) {
+    m.s.BeallKollektortipus = 5;
+    m.s.BeallKollektormodell = 1;
+    m.s.BeallKollektorszam = 2;
+    m.s.BeallOsszfelulet = 7.2f;
+    m.s.BeallTarolo1terfogat = 150;
+    m.s.BeallMedalak = 2;
+    m.s.BeallDolesszog = 30;
+    m.prog.BeallAutBekapcsdT1(0, 1) = 7;
+    const std::string file = written(m);
+    Model back;
+    Alapertekek(back);
+    ASSERT_TRUE(readSettingsFile(file, back).ok);
+    const Settings& s = back.s;
+    EXPECT_EQ(s.Kollektorfelulet.d(), double(3.6f));
+    EXPECT_EQ(s.KollA.d(), 0.9);
+    EXPECT_EQ(s.BeallKollektorszam, 2);
+    EXPECT_DOUBLE_EQ(s.Tar1Alsoterf.d(), 50);
+    EXPECT_EQ(s.Legkisebbterfogat.toDouble(), 150);
+    EXPECT_EQ(s.Medfelulet.d(), 7.06);  // the circle of 3 m
+    EXPECT_EQ(s.Medterfogat, CSng(8.47));
+    for (int month = 1; month <= 12; ++month) EXPECT_EQ(back.prog.AutBekapcsdT1(0, month).d(), 7) << month;
+    Model tilted;
+    Alapertekek(tilted);
+    tilted.s.Dolesszog = 30;
+    Sugarzastablazat(tilted);
+    EXPECT_EQ(back.klima.Kollsugarzas(6, 12, 2), tilted.klima.Kollsugarzas(6, 12, 2));
+}
+
+TEST_F(SettingsFile, ResultsAfterOpeningEqualThoseBeforeSaving) {
+    Model saved;
+    startUp(saved);
+    commitSettings(saved, PoolButtons{true, 3, true, false, 0});  // an OK: the state a designer saves
+    const auto before = annualResults(saved);
+    Model opened;
+    Alapertekek(opened);
+    ASSERT_TRUE(readSettingsFile(written(saved), opened).ok);
+    EXPECT_EQ(annualResults(opened), before);
+}
+
+// --- Damaged and foreign files -----------------------------------------------------------
+
+struct BadFile {
+    const char* name;
+    std::function<std::string(std::string)> damage;
+    const char* says;  // part of the message
+};
+void PrintTo(const BadFile& c, std::ostream* os) { *os << c.name; }
+
+// Cuts a file after `n` lines.
+std::string firstLines(const std::string& bytes, std::size_t n) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < n; ++i) at = bytes.find("\r\n", at) + 2;
+    return bytes.substr(0, at);
+}
+
+// Replaces line `n` (from 0).
+std::string withLine(const std::string& bytes, std::size_t n, const std::string& line) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < n; ++i) at = bytes.find("\r\n", at) + 2;
+    const std::size_t end = bytes.find("\r\n", at);
+    return bytes.substr(0, at) + line + bytes.substr(end);
+}
+
+class DamagedFile : public SettingsFile, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(DamagedFile, IsRefusedAndChangesNothing) {
+    const std::string good = written(m);
+    const std::string bad = GetParam().damage(good);
+    m.s.Kollektorszam = 7;  // differs from the file: would change if anything were applied
+    const auto table = m.klima.Kollsugarzas;
+    const SettingsFileRead r = readSettingsFile(bad, m);
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.problem.find(GetParam().says), std::string::npos) << r.problem;
+    EXPECT_EQ(m.s.Kollektorszam.d(), 7);
+    EXPECT_EQ(m.kat.KatMaxIndex, 3);
+    EXPECT_EQ(m.kat.KatDarab(5), 3);
+    for (int month = 1; month <= 12; ++month) ASSERT_EQ(m.klima.Kollsugarzas(month, 12, 2), table(month, 12, 2));
+    m.s.Kollektorszam = 3;
+    copyActiveToWorking(m);
+    EXPECT_TRUE(written(m) == good);  // every setting as it was
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DamagedFile,
+    ::testing::Values(
+        BadFile{"empty", [](std::string) { return std::string(); }, "1. adatcsoport"},
+        BadFile{"cut_in_the_catalogue", [](std::string f) { return firstLines(f, 5); }, "3. adatcsoport"},
+        BadFile{"cut_in_the_consumption", [](std::string f) { return firstLines(f, 1000); }, "adatcsoport"},
+        BadFile{"cut_in_the_programmes", [](std::string f) { return firstLines(f, 8000); }, "13. adatcsoport"},
+        BadFile{"cut_before_the_site", [](std::string f) { return firstLines(f, 9040); }, "23. adatcsoport"},
+        BadFile{"not_a_number", [](std::string f) { return withLine(f, 17, "3,0,sok,5.34"); }, "nem szám"},
+        BadFile{"too_large_for_its_field", [](std::string f) { return withLine(f, 17, "3,0,40000,5.34"); },
+                "40000"},
+        BadFile{"more_models_than_the_index", [](std::string f) { return withLine(f, 1, "5"); },
+                "modellek száma"},
+        BadFile{"a_type_without_models", [](std::string f) { return withLine(f, 1, "0"); }, "modellek száma"},
+        BadFile{"an_unknown_system", [](std::string f) { return withLine(f, 9023, "1,1,1,1,1,17"); },
+                "rendszerszám"},
+        BadFile{"a_group_without_systems", [](std::string f) { return withLine(f, 9023, "1,1,1,1,3,31"); },
+                "rendszercsoport"},
+        BadFile{"a_text_without_quotes", [](std::string f) { return withLine(f, 9024, "Uszoda"); },
+                "szöveg"},
+        BadFile{"an_unknown_site", [](std::string f) { return withLine(f, 9040, "1010"); }, "sugárzási tényező"},
+        BadFile{"more_than_the_last_record", [](std::string f) { return f + "1000\r\n"; }, "további adatok"},
+        BadFile{"binary_garbage",
+                [](std::string) {
+                    std::string g;
+                    for (int i = 0; i < 4000; ++i) g += char((i * 37 + 11) % 256);
+                    return g;
+                },
+                "1. adatcsoport"}));
+
+}  // namespace
+}  // namespace nk
