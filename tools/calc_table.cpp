@@ -5,12 +5,17 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "simulation/cycles/drivers.h"
 #include "state/defaults.h"
+#include "state/settings_file.h"
+#include "state/working_copies.h"
 
 namespace {
 
@@ -32,6 +37,8 @@ struct Options {
     int startWeekday = 0;
     bool heatUp = false;
     int runs = 1;
+    std::string settings;  // a settings file opened before the run
+    std::string save;      // the settings saved after it
 };
 
 [[noreturn]] void usage(const std::string& problem) {
@@ -78,11 +85,52 @@ Options parse(int argc, char** argv) {
             o.heatUp = true;
         } else if (a == "--runs") {
             o.runs = number(a, next, 1, 1000), ++i;
+        } else if (a == "--settings" || a == "--save") {
+            if (!next || !*next) usage(std::string(a) + " takes a file name");
+            (a == "--settings" ? o.settings : o.save) = next, ++i;
         } else {
             usage("unknown option " + std::string(a));
         }
     }
     return o;
+}
+
+[[noreturn]] void refuse(const std::string& file, const std::string& problem) {
+    std::cerr << "calc-table: " << file << ": " << problem << '\n';
+    std::exit(1);
+}
+
+// Opens a settings file as the settings window's open command does.
+void openSettings(nk::Model& m, const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) refuse(file, "cannot be read");
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) refuse(file, "cannot be read");
+    const nk::SettingsFileRead r = nk::readSettingsFile(bytes, m);
+    if (!r.ok) refuse(file, r.problem);
+    nk::copyActiveToWorking(m);
+}
+
+// Saves the settings as the save command does: whole, or not at all.
+void saveSettings(nk::Model& m, const std::string& file) {
+    nk::loadWorkingSystemChoice(m);  // the window takes the chosen system along
+    const nk::SettingsFileWrite w = nk::writeSettingsFile(m);
+    if (!w.ok) refuse(file, "the text of \"" + w.field + "\" has a character the file cannot hold: " + w.character);
+    const std::string temporary = file + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(w.bytes.data(), std::streamsize(w.bytes.size()));
+        if (!out.flush()) {
+            std::filesystem::remove(temporary);
+            refuse(file, "cannot be written");
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temporary, file, ec);
+    if (ec) {
+        std::filesystem::remove(temporary);
+        refuse(file, "cannot be written: " + ec.message());
+    }
 }
 
 void printTable(const nk::Model& m) {
@@ -105,8 +153,10 @@ int main(int argc, char** argv) {
     // Start-up: the defaults, the calculation window's choices and the
     // annual run of its first activation.
     nk::Alapertekek(m);
+    nk::copyActiveToWorking(m);  // the settings window, loaded hidden
     nk::initialCalculationChoices(m);
     nk::runCalculation(m);
+    if (!o.settings.empty()) openSettings(m, o.settings);
 
     nk::Settings& s = m.s;
     if (o.system) {
@@ -115,6 +165,7 @@ int main(int argc, char** argv) {
         if (o.system / 10 == 1) s.HMVrendszer = o.system % 10;
         if (o.system / 10 == 2) s.Medrendszer = o.system % 10;
         if (o.system / 10 == 4) s.Kombrendszer = o.system % 10;
+        nk::deriveSmallestTank(s);  // as the window's picker does
     }
     if (o.cycle) s.Szamitasmod = nk::Integer(o.cycle);
     if (o.month) s.Honapvalasztas = nk::Integer(o.month);
@@ -133,5 +184,6 @@ int main(int argc, char** argv) {
         nk::runCalculation(m);
         printTable(m);
     }
+    if (!o.save.empty()) saveSettings(m, o.save);
     return 0;
 }
