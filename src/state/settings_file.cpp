@@ -516,7 +516,8 @@ SettingsFileRead readSettingsFile(std::string_view bytes, Model& m) {
         s.Medatlatszofedes = r.boolean("átlátszó fedés");
         r.group(17, "a medence hőmérsékletei");
         s.Medvizpotlashofok = r.currency("vízpótlás hőmérséklete", 5, 50);
-        s.Medterhofok = r.currency("medencetér hőmérséklete", 5, 40);
+        // An unheated hall's temperature is not used; older files may hold 0 there.
+        s.Medterhofok = r.currency("medencetér hőmérséklete", s.Medterfutott.d() != 0 ? 5 : 0, 40);
         r.group(18, "a medence méretei");
         s.Medalak = r.variant("alak", 1, 3);
         s.Medhossz = r.variant("hosszúság", 1, 100);

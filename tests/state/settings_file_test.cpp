@@ -151,6 +151,21 @@ TEST_F(SettingsFile, ReadingAcceptsLineFeedsAndLeadingZeros) {
     EXPECT_EQ(back.kat.KatA(3, 0).d(), 0.798);
 }
 
+TEST_F(SettingsFile, AnUnheatedHallMayHaveNoTemperatureAHeatedOneMust) {
+    std::string text = written(m);
+    const std::string plain = "\r\n12,26\r\n";
+    text.replace(text.find(plain), plain.size(), "\r\n12,0\r\n");
+    Model heated;
+    Alapertekek(heated);
+    EXPECT_FALSE(readSettingsFile(text, heated).ok);
+    const std::string hall = "#FALSE#,.3,0,#TRUE#,#FALSE#";
+    text.replace(text.find(hall), hall.size(), "#TRUE#,.3,0,#FALSE#,#FALSE#");
+    Model unheated;
+    Alapertekek(unheated);
+    ASSERT_TRUE(readSettingsFile(text, unheated).ok);
+    EXPECT_EQ(unheated.s.Medterhofok.d(), 0);
+}
+
 TEST_F(SettingsFile, AConstantKeptAsTypedTextReadsAsItsNumber) {
     std::string text = written(m);
     const std::string plain = "1.78,.798,4.17,";
