@@ -2,6 +2,7 @@
 
 #include "simulation/cycles/run_steps.h"
 #include "simulation/hotwater/hotwater_systems.h"
+#include "simulation/poolcombined/pool_systems.h"
 #include "state/defaults.h"
 
 namespace {
@@ -11,7 +12,7 @@ constexpr DayFn kDays[] = {nk::Melegvizrendszer11, nk::Melegvizrendszer12, nk::M
                            nk::Melegvizrendszer14, nk::Melegvizrendszer15, nk::Melegvizrendszer16};
 
 // One recorded June day of a system, as the annual cycle runs it.
-void BM_HotWaterDay(benchmark::State& state) {
+void runDays(benchmark::State& state, DayFn day) {
     nk::Model m;
     nk::Alapertekek(m);
     m.s.Naptipus = 1;
@@ -21,12 +22,18 @@ void BM_HotWaterDay(benchmark::State& state) {
     m.s.Hetnapja = 1;
     nk::countDrawHours(m);
     nk::setStartState(m);
-    const DayFn day = kDays[state.range(0) - 11];
     for (auto _ : state) {
         day(m);
         benchmark::DoNotOptimize(m.res.NapiKollHo);
     }
 }
+
+void BM_HotWaterDay(benchmark::State& state) { runDays(state, kDays[state.range(0) - 11]); }
 BENCHMARK(BM_HotWaterDay)->DenseRange(11, 16)->Unit(benchmark::kMicrosecond);
+
+void BM_PoolDay(benchmark::State& state) {
+    runDays(state, state.range(0) == 21 ? nk::Medencerendszer21 : nk::Medencerendszer22);
+}
+BENCHMARK(BM_PoolDay)->DenseRange(21, 22)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -37,6 +38,7 @@ struct Options {
     int startWeekday = 0;
     bool heatUp = false;
     int runs = 1;
+    bool record = false;   // the run's result record after the table
     std::string settings;  // a settings file opened before the run
     std::string save;      // the settings saved after it
 };
@@ -85,6 +87,8 @@ Options parse(int argc, char** argv) {
             o.heatUp = true;
         } else if (a == "--runs") {
             o.runs = number(a, next, 1, 1000), ++i;
+        } else if (a == "--record") {
+            o.record = true;
         } else if (a == "--settings" || a == "--save") {
             if (!next || !*next) usage(std::string(a) + " takes a file name");
             (a == "--settings" ? o.settings : o.save) = next, ++i;
@@ -131,6 +135,50 @@ void saveSettings(nk::Model& m, const std::string& file) {
         std::filesystem::remove(temporary);
         refuse(file, "cannot be written: " + ec.message());
     }
+}
+
+// A number exactly, in the shortest point form that reads back as itself.
+std::string exact(double v) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+// Element 1 of every result array, and the pool's gains, losses and
+// temperatures, which the table does not show.
+void printRecord(const nk::Model& m) {
+    const nk::Results& r = m.res;
+    const std::pair<const char*, const nk::ResultArray*> vars[] = {
+        {"EredmQnap", &r.EredmQnap},           {"EredmKollHo", &r.EredmKollHo},
+        {"EredmKollHoTar", &r.EredmKollHoTar}, {"EredmKollHoMed", &r.EredmKollHoMed},
+        {"EredmKollHoPuf", &r.EredmKollHoPuf}, {"EredmHagyHo", &r.EredmHagyHo},
+        {"EredmHagyHoTar", &r.EredmHagyHoTar}, {"EredmHagyHoMed", &r.EredmHagyHoMed},
+        {"EredmHagyHoFut", &r.EredmHagyHoFut}, {"EredmTar1Atlag", &r.EredmTar1Atlag},
+        {"EredmTar2Atlag", &r.EredmTar2Atlag}, {"EredmTar1FelsoMax", &r.EredmTar1FelsoMax},
+        {"EredmTar2FelsoMax", &r.EredmTar2FelsoMax}, {"EredmTar3FelsoMax", &r.EredmTar3FelsoMax},
+        {"EredmTar1AlsoMin", &r.EredmTar1AlsoMin}, {"EredmTar2AlsoMin", &r.EredmTar2AlsoMin},
+        {"EredmMedTempMax", &r.EredmMedTempMax}, {"EredmMedTempMin", &r.EredmMedTempMin},
+        {"EredmCsoArany", &r.EredmCsoArany},   {"EredmCsoArany2", &r.EredmCsoArany2},
+        {"EredmMedArany", &r.EredmMedArany},   {"EredmPufArany", &r.EredmPufArany}};
+    for (const auto& [name, array] : vars) std::cout << name << '\t' << exact((*array)(1).d()) << '\n';
+    const std::pair<const char*, const nk::ResultArraySingle*> singles[] = {
+        {"EredmQcso", &r.EredmQcso},           {"EredmSzivattyuperc", &r.EredmSzivattyuperc},
+        {"EredmTar3Atlag", &r.EredmTar3Atlag}, {"EredmMedTempAtlag", &r.EredmMedTempAtlag},
+        {"EredmTar3AlsoMin", &r.EredmTar3AlsoMin}, {"EredmFedezet", &r.EredmFedezet},
+        {"EredmFedezetTar", &r.EredmFedezetTar}, {"EredmFedezetMed", &r.EredmFedezetMed},
+        {"EredmFedezetFut", &r.EredmFedezetFut}};
+    for (const auto& [name, array] : singles) std::cout << name << '\t' << exact((*array)(1)) << '\n';
+    std::cout << "NapiMedNyereseg\t" << exact(r.NapiMedNyereseg) << '\n';
+    std::cout << "NapiMedVeszteseg\t" << exact(r.NapiMedVeszteseg) << '\n';
+    std::cout << "NapiMedTemp\t" << exact(r.NapiMedTemp) << '\n';
+    std::cout << "Medencehomerseklet\t" << exact(m.st.Medencehomerseklet) << '\n';
+    const std::pair<const char*, const nk::MonthlyArray*> months[] = {
+        {"HaviMedNyereseg", &r.HaviMedNyereseg}, {"HaviMedVeszteseg", &r.HaviMedVeszteseg},
+        {"HaviMedTemp", &r.HaviMedTemp}};
+    for (const auto& [name, array] : months)
+        if (array->allocated())
+            for (int month = 1; month <= 12; ++month)
+                std::cout << name << '(' << month << ")\t" << exact((*array)(month)) << '\n';
 }
 
 void printTable(const nk::Model& m) {
@@ -183,6 +231,7 @@ int main(int argc, char** argv) {
     for (int r = 0; r < o.runs; ++r) {
         nk::runCalculation(m);
         printTable(m);
+        if (o.record) printRecord(m);
     }
     if (!o.save.empty()) saveSettings(m, o.save);
     return 0;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "simulation/hotwater/hotwater_systems.h"
+#include "simulation/poolcombined/pool_systems.h"
 #include "simulation/hotwater/submodels.h"
 
 namespace nk {
@@ -91,6 +92,8 @@ void simulateDay(Model& m) {
         case 14: Melegvizrendszer14(m); break;
         case 15: Melegvizrendszer15(m); break;
         case 16: Melegvizrendszer16(m); break;
+        case 21: Medencerendszer21(m); break;
+        case 22: Medencerendszer22(m); break;
         default: zeroDayTotals(m.res); break;
     }
 }

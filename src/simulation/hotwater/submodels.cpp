@@ -135,9 +135,13 @@ void wholeTankHeating(Model& m, const Tank& t) {
 // --- Collector loop -------------------------------------------------------
 
 Single collectorEfficiency(Model& m, const Consumer& c, int G) {
+    m.step.Kollkozeptemp = *c.tank.lo + c.switchOn + m.st.Kolldt / 2.0;
+    return efficiencyAtMeanTemperature(m, G);
+}
+
+Single efficiencyAtMeanTemperature(Model& m, int G) {
     StepValues& v = m.step;
     const Settings& s = m.s;
-    v.Kollkozeptemp = *c.tank.lo + c.switchOn + m.st.Kolldt / 2.0;
     const double Ta = m.klima.Levegohomerseklet(m.clock.Honap, m.clock.Ora, ix(s.Naptipus));
     v.Kollhofokkulonbseg = CSng(v.Kollkozeptemp - Ta);
     if (v.Kollhofokkulonbseg < 0) v.Kollhofokkulonbseg = 0;

@@ -49,6 +49,8 @@ void wholeTankHeating(Model& m, const Tank& t);
 // Mean collector temperature against the consumer and the efficiency curve;
 // leaves the step values and returns the single-precision efficiency.
 Single collectorEfficiency(Model& m, const Consumer& c, int G);
+// The same from a mean collector temperature `Kollkozeptemp` already set.
+Single efficiencyAtMeanTemperature(Model& m, int G);
 
 // eta × G × area × count / N, with the flat system loss when asked.
 double collectorHeat(const Model& m, Single eta, int G, bool withSystemLoss);

@@ -1,0 +1,201 @@
+#include "simulation/poolcombined/pool.h"
+
+#include "simulation/hotwater/submodels.h"
+
+namespace nk {
+
+namespace {
+
+bool hourlyCycle(const Model& m) { return m.s.Szamitasmod == 1 || m.s.Szamitasmod == 2; }
+
+bool nightCover(const Model& m) { return m.s.Medfoliatakaras == 1 && (m.clock.Ora < 8 || m.clock.Ora > 20); }
+
+void updatePoolExtremes(Model& m) {
+    Results& r = m.res;
+    const double Tp = m.st.Medencehomerseklet;
+    if (r.MedTempMin > Tp) r.MedTempMin = Tp;
+    if (r.MedTempMax < Tp) r.MedTempMax = CSng(Tp);
+}
+
+// Evaporation with a hall's air at 80 % humidity, per m² of surface.
+double hallEvaporation(const Model& m, double factor) {
+    const StepValues& v = m.step;
+    return (0.75 * vapourPressure(m, v.MedTempKerek) - 80.0 / 100 * vapourPressure(m, v.LevegoTempKerek) * 0.75) *
+           factor * 670;
+}
+
+// The open-air balance; returns the surface gain factor.
+double openAirBalance(Model& m, double Tp, double Ta) {
+    const Settings& s = m.s;
+    const Climate& k = m.klima;
+    StepValues& v = m.step;
+    const int month = m.clock.Honap;
+    const double w = k.Szelsebesseg(month), exposure = s.Medfekves.d();
+    const double V = s.Medterfogat, A = s.Medfelulet.d();
+    const bool covered = nightCover(m);
+    const double c1 = covered ? 0.5 : 0.6, c2 = covered ? 0.05 : 0.6, c3 = covered ? 3.324 : 4.986;
+    v.Konvekcio = c1 * (6.3 + 4.8 * exposure * w) * (Tp - Ta);
+    v.MedTempKerek = Int(Tp + 0.5);
+    v.LevegoTempKerek = CSng(Int(Ta + 0.5));
+    v.Parolgas = c2 * (0.022 + 0.017 * exposure * w) *
+                 (0.75 * vapourPressure(m, v.MedTempKerek) -
+                  double(k.Relativparatartalom(month)) / 100 * vapourPressure(m, v.LevegoTempKerek) * 0.75) *
+                 670;
+    v.Potvizveszteseg = (v.Parolgas / 670 + div(V * 0.03 * 1000, 24 * A)) * kWaterHeat *
+                        (Tp + 0.001 - s.Medvizpotlashofok.d());
+    v.Talajveszteseg = 1.35 * (Tp - k.Talajhomerseklet(month));
+    v.Sugarzasveszteseg = CSng(c3 * (Tp - Ta));
+    return 0.7;
+}
+
+// The hall balance; returns the surface gain factor.
+double hallBalance(Model& m, double Tp, double Ta, int Gh) {
+    const Settings& s = m.s;
+    StepValues& v = m.step;
+    const double hall = s.Medterhofok.d();
+    const bool transparent = s.Medatlatszofedes.d() != 0, heated = s.Medterfutott.d() != 0;
+    v.MedTempKerek = Int(Tp + 0.5);
+    double Tc = 0, Tr = 0;
+    if (heated) {
+        v.LevegoTempKerek = CSng(Int(hall + 0.5));
+        Tr = hall;
+        if (transparent) {
+            // A hall cooler than the pool takes no heat from it by convection.
+            v.Terhomerseklet = CSng(hall < Tp ? Tp : hall);
+            Tc = v.Terhomerseklet;
+        } else {
+            Tc = hall;
+        }
+    } else if (transparent) {
+        double air = (Tp + Ta) / 2 + 0.5;
+        if (Gh > 250) {
+            air = Ta + 20.0 * Gh / 1000;
+            if (air > 35) air = 35;
+        }
+        v.LevegoTempKerek = CSng(Int(air));
+        Tc = Tr = v.LevegoTempKerek;
+    } else {
+        Tc = (Tp + Ta) / 2;
+        v.LevegoTempKerek = CSng(Int((Tp + Ta) / 2 + 0.5));
+        Tr = v.LevegoTempKerek;
+    }
+    v.Konvekcio = 5.22 * (Tp - Tc);
+    v.Parolgas = hallEvaporation(m, 0.0183);
+    const double n24 = mulI(m.clock.Lepesszam, 24);
+    v.Potvizveszteseg = (v.Parolgas / 670 + double(s.Medterfogat) * 0.01 / n24) * kWaterHeat *
+                        (Tp - s.Medvizpotlashofok.d());
+    v.Talajveszteseg = 1.35 * (Tp - m.klima.Talajhomerseklet(m.clock.Honap));
+    v.Sugarzasveszteseg = CSng(4.986 * (Tp - Tr));
+    if (nightCover(m)) {
+        // The make-up water keeps the evaporation of the uncovered surface.
+        v.Konvekcio = 4.35 * (Tp - Tc);
+        v.Parolgas = hallEvaporation(m, 0.001525);
+        v.Sugarzasveszteseg = CSng(3.324 * (Tp - Tr));
+    }
+    return transparent ? 0.5 : 0.0;
+}
+
+}  // namespace
+
+PoolController poolController(const Model& m) {
+    const Programmes& g = m.prog;
+    const int a = ix(m.s.Automod), month = m.clock.Honap;
+    return {double(g.AutBeKiMed(a, month)), double(g.AutBekapcsdTMed(a, month)), double(g.AutMaxhofokMed(a, month))};
+}
+
+Single vapourPressure(const Model& m, double wholeDegrees) {
+    if (wholeDegrees < -10 || wholeDegrees > 49) raise(kSubscript);
+    return m.klima.Telitettgoznyomas(int(wholeDegrees));
+}
+
+void poolCollectorStep(Model& m, int G) {
+    const Settings& s = m.s;
+    StepValues& v = m.step;
+    // An efficiency below 0.05 counts as none: no heat, and the rise is 0.
+    if (efficiencyAtMeanTemperature(m, G) < 0.05f) v.Kollhatasfok = 0;
+    v.KollHoMed = div((1 - s.Rendszerveszteseg.d() / 100) * v.Kollhatasfok * G * s.Kollektorfelulet.d() *
+                          s.Kollektorszam.d(),
+                      m.clock.Lepesszam);
+    setCollectorRise(m, v.KollHoMed);
+
+    double& Tp = m.st.Medencehomerseklet;
+    v.MedEmeles = div(v.KollHoMed, double(s.Medterfogat) * 1000 * kWaterHeat);
+    Tp += v.MedEmeles;
+    if (Tp > poolController(m).maximum) {
+        // The pool is as warm as it may get: the heat is refused.
+        v.KollHoMed = 0;
+        Tp -= v.MedEmeles;
+    }
+}
+
+void poolHeater(Model& m) {
+    const Settings& s = m.s;
+    StepValues& v = m.step;
+    double& Tp = m.st.Medencehomerseklet;
+    v.HagyHoMed = 0;
+    const double programme = m.prog
+                                 .Idoprogramok(2, ix(s.Medfutesprogram), ix(s.Medfutesheti), s.Hetnapja, m.clock.Ora,
+                                               m.clock.Felora)
+                                 .d();
+    const double Ts = s.Medfuteshofok.d();
+    if (!(programme == 1 && Tp < Ts)) return;
+    const double need = double(s.Medterfogat) * kWaterHeat * (Ts - Tp) * 1000;
+    const double C = div(s.Medfutesteljesitmeny.d() * 1000, m.clock.Lepesszam);
+    if (need < C) {
+        v.HagyHoMed = need;
+        Tp = Ts;
+    } else {
+        v.HagyHoMed = C;
+        Tp += div(C, double(s.Medterfogat) * kWaterHeat * 1000);
+    }
+}
+
+void poolHeatBalance(Model& m) {
+    const Settings& s = m.s;
+    StepValues& v = m.step;
+    const int month = m.clock.Honap, hour = m.clock.Ora, type = ix(s.Naptipus);
+    const double Ta = m.klima.Levegohomerseklet(month, hour, type);
+    const int Gh = m.klima.Vizszintessugarzas(month, hour, type);
+    const double A = s.Medfelulet.d();
+    const int N = m.clock.Lepesszam;
+    double& Tp = m.st.Medencehomerseklet;
+
+    const double gainFactor = s.Medfedett.d() != 0 ? hallBalance(m, Tp, Ta, Gh) : openAirBalance(m, Tp, Ta);
+    v.MedVeszteseg = div(A * (v.Talajveszteseg + v.Konvekcio + v.Parolgas + v.Potvizveszteseg +
+                              double(v.Sugarzasveszteseg)),
+                         N);
+    v.MedNyereseg = div(A * gainFactor * Gh, N);
+    v.MedValtozas = CSng(div(v.MedNyereseg - v.MedVeszteseg, double(s.Medterfogat) * kWaterHeat * 1000));
+    Tp += v.MedValtozas;
+    poolHeater(m);
+    if (Tp < 0) Tp = 0;
+}
+
+void poolDayStart(Model& m) {
+    if (m.clock.Eredmenyrogzites != kTrue) return;
+    if (hourlyCycle(m)) m.res.OraMedTemp(m.clock.Nap, 0) = m.st.Medencehomerseklet;
+    updatePoolExtremes(m);
+}
+
+void poolAccumulate(Model& m) {
+    Results& r = m.res;
+    const StepValues& v = m.step;
+    const double Tp = m.st.Medencehomerseklet;
+    const int N = m.clock.Lepesszam;
+    r.NapiKollHoMed += v.KollHoMed;
+    r.NapiHagyHoMed += v.HagyHoMed;
+    r.NapiMedNyereseg += v.MedNyereseg;
+    r.NapiMedVeszteseg += v.MedVeszteseg;
+    r.NapiMedTemp += Tp / double(mulI(m.clock.Lepesszam, 24));
+    if (hourlyCycle(m)) {
+        const int nap = m.clock.Nap, ora = m.clock.Ora;
+        r.OraKollHoMed(nap, ora) += v.KollHoMed;
+        r.OraHagyHoMed(nap, ora) += v.HagyHoMed;
+        r.OraMedNyereseg(nap, ora) += v.MedNyereseg;
+        r.OraMedVeszteseg(nap, ora) += v.MedVeszteseg;
+        r.OraMedTemp(nap, ora + 1) += Tp / N;
+    }
+    updatePoolExtremes(m);
+}
+
+}  // namespace nk

@@ -1,0 +1,76 @@
+#include "simulation/poolcombined/pool_systems.h"
+
+#include "simulation/hotwater/hotwater_systems.h"
+#include "simulation/hotwater/submodels.h"
+#include "simulation/poolcombined/pool.h"
+
+namespace nk {
+
+namespace {
+
+enum class PoolSystem { Exchanger, ThroughCollectors };
+
+void addSingle(Single& sum, double v) { sum = CSng(sum + v); }
+
+void runPoolDay(Model& m, PoolSystem system) {
+    Results& r = m.res;
+    const StepValues& v = m.step;
+    zeroDayTotals(r);
+    poolDayStart(m);
+    const bool accumulates = m.clock.Eredmenyrogzites == kTrue || m.s.Szamitasmod == 2 || m.s.Szamitasmod == 3 ||
+                             m.s.Szamitasmod == 4;
+    const bool hourly = m.s.Szamitasmod == 1 || m.s.Szamitasmod == 2;
+    for (m.clock.Ora = 0; m.clock.Ora <= 23; ++m.clock.Ora) {
+        const int G = collectorIrradiance(m);
+        // No draw and no tank: two half-hour steps whatever the sun.
+        m.clock.Lepesszam = 2;
+        m.clock.Lepeshossz = 60.0 / m.clock.Lepesszam;
+        for (m.clock.Lepes = 0; m.clock.Lepes < m.clock.Lepesszam; ++m.clock.Lepes) {
+            startStep(m);
+            m.step.KollHoMed = 0;
+            const PoolController c = poolController(m);
+            if (c.on == 1 && G > 50) {
+                const double Tp = m.st.Medencehomerseklet;
+                const Single rise = m.st.Kolldt;
+                if (system == PoolSystem::Exchanger)
+                    m.step.Kollkozeptemp = Tp + c.switchOn + rise / 2.0;
+                else
+                    m.step.Kollkozeptemp = throughCollectorsMeanTemperature(Tp, c.switchOn, rise);
+                poolCollectorStep(m, G);
+            }
+            poolHeatBalance(m);
+            if (!accumulates) continue;
+            r.NapiSugarzas += double(G) / m.clock.Lepesszam;
+            poolAccumulate(m);
+            if (system == PoolSystem::Exchanger) {
+                r.NapiKollHo += v.KollHoMed;
+                r.NapiHagyHo += v.HagyHoMed;
+                addSingle(r.NapiOsszHoigeny, v.MedVeszteseg);
+            }
+            addSingle(r.NapiOsszNyereseg, v.MedNyereseg);
+            if (hourly) {
+                const int nap = m.clock.Nap, ora = m.clock.Ora;
+                r.OraKollHo(nap, ora) += v.KollHoMed;
+                r.OraHagyHo(nap, ora) += v.HagyHoMed;
+                r.OraOsszHoigeny(nap, ora) += v.MedVeszteseg;
+                r.OraOsszNyereseg(nap, ora) += v.MedNyereseg;
+            }
+        }
+    }
+    if (system == PoolSystem::ThroughCollectors) {
+        r.NapiKollHo = r.NapiKollHoMed;
+        r.NapiHagyHo = r.NapiHagyHoMed;
+        r.NapiOsszHoigeny = CSng(r.NapiMedVeszteseg);
+    }
+}
+
+}  // namespace
+
+double throughCollectorsMeanTemperature(double Tp, double switchOn, Single rise) {
+    return CSng(switchOn) > rise ? Tp + switchOn : Tp + rise / 2.0;
+}
+
+void Medencerendszer21(Model& m) { runPoolDay(m, PoolSystem::Exchanger); }
+void Medencerendszer22(Model& m) { runPoolDay(m, PoolSystem::ThroughCollectors); }
+
+}  // namespace nk
