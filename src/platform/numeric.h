@@ -62,6 +62,9 @@ inline Single CSng(double x) {
     return static_cast<float>(x);
 }
 
+// A running sum kept in single precision.
+inline void addSingle(Single& sum, double v) { sum = CSng(sum + v); }
+
 // Division: a non-zero value over 0 raises 11, 0 / 0 raises 6.
 inline double div(double a, double b) {
     if (b == 0.0) raise(a == 0.0 ? kOverflow : kDivisionByZero);

@@ -48,8 +48,6 @@ bool keptByDailyRun(const Family& f) {
 
 bool isTankLayer(const Family& f) { return !f.energy && !is(f, &Results::HaviMedTemp); }
 
-void addSingle(Single& sum, double v) { sum = CSng(sum + v); }
-
 // Warm-up days of the monthly, annual and period cycles: average days in the
 // cycle's month, Monday to Sunday twice, nothing recorded.
 void warmUp(Model& m, Integer cycle) {

@@ -216,6 +216,23 @@ void collectorPipeLoss(Model& m) {
     }
 }
 
+Charge chargeTankFromCollectors(Model& m, const Consumer& c, int G) {
+    StepValues& v = m.step;
+    const Single eta = collectorEfficiency(m, c, G);
+    if (eta < 0.05f) return Charge::LowEfficiency;
+    v.KollHoTar = collectorHeat(m, eta, G, true);
+    setCollectorRise(m, v.KollHoTar);
+    const double rise = chargeLowerLayer(m, c, v.KollHoTar);
+    if (*c.tank.lo > c.maximum) {
+        // The tank is full: the step's collector heat is not taken.
+        undoCharge(c, rise);
+        v.KollHoTar = 0;
+        return Charge::Full;
+    }
+    spreadCharge(m, c, rise, v.KollHoTar);
+    return Charge::Done;
+}
+
 void singleConsumerCollectorStep(Model& m, const SingleConsumerLoop& loop) {
     StepValues& v = m.step;
     v.KollHoTar = 0;
@@ -252,26 +269,29 @@ void singleConsumerCollectorStep(Model& m, const SingleConsumerLoop& loop) {
 
 // --- Solar priority controller ----------------------------------------------
 
-void programmeReset(Model& m, const PriorityList& list) {
-    // Lowest priority first, so that the highest-priority tank that is on wins.
-    // A month with every tank off starts with the loop off.
+void resetToPriority(Model& m, std::initializer_list<double> onByState) {
+    // Lowest priority first, so that the highest-priority consumer that is on wins.
     Integer state = 0;
-    for (int s = list.states; s >= 1; --s)
-        if (consumerOf(m, list.priority[s - 1]).on == 1) state = Integer(s);
+    for (int s = int(onByState.size()); s >= 1; --s)
+        if (onByState.begin()[s - 1] == 1) state = Integer(s);
     m.st.Kollallapot = state;
 }
 
+void programmeReset(Model& m, const PriorityList& list) {
+    const auto on = [&](int s) { return s <= list.states ? consumerOf(m, list.priority[s - 1]).on : 0.0; };
+    if (list.states == 2)
+        resetToPriority(m, {on(1), on(2)});
+    else
+        resetToPriority(m, {on(1), on(2), on(3)});
+}
+
 void controllerCollectorStep(Model& m, const PriorityList& list) {
-    StepValues& v = m.step;
-    v.KollHoTar = 0;
+    m.step.KollHoTar = 0;
     const int G = collectorIrradiance(m);
     if (G <= 50) return;
 
     Integer& state = m.st.Kollallapot;
-    bool charged = false;
-    double rise = 0;
-    Consumer served{};
-    for (int s = 1; s <= list.states && !charged; ++s) {
+    for (int s = 1; s <= list.states; ++s) {
         if (state != s) continue;
         const Consumer c = consumerOf(m, list.priority[s - 1]);
         const Integer next = s == list.states ? 0 : Integer(s + 1);
@@ -279,25 +299,12 @@ void controllerCollectorStep(Model& m, const PriorityList& list) {
             state = next;
             continue;
         }
-        const Single eta = collectorEfficiency(m, c, G);
-        if (eta < 0.05f) {
-            state = next;
-            if (next == 0 && list.zeroRiseWhenLastFails) m.st.Kolldt = 0;
-            continue;
-        }
-        v.KollHoTar = collectorHeat(m, eta, G, true);
-        setCollectorRise(m, v.KollHoTar);
-        rise = chargeLowerLayer(m, c, v.KollHoTar);
-        if (*c.tank.lo > c.maximum) {
-            undoCharge(c, rise);
-            v.KollHoTar = 0;
-            state = next;  // the next consumer sees the rise just computed
-            continue;
-        }
-        charged = true;
-        served = c;
+        const Charge result = chargeTankFromCollectors(m, c, G);
+        if (result == Charge::Done) return;
+        // A full tank hands the next consumer the rise just computed.
+        state = next;
+        if (result == Charge::LowEfficiency && next == 0 && list.zeroRiseWhenLastFails) m.st.Kolldt = 0;
     }
-    if (charged) spreadCharge(m, served, rise, v.KollHoTar);
 }
 
 // --- Draw-off and losses ----------------------------------------------------
@@ -332,9 +339,9 @@ void repairInversion(const Tank& t) {
     }
 }
 
-void standingLoss(double& T, int N) { T = T - div((T - 15) / 45 * 0.2, N); }
-
 }  // namespace
+
+void standingLoss(double& T, int N) { T = T - div((T - 15) / 45 * 0.2, N); }
 
 void hourDraw(Model& m) {
     const Profile pr = chosenProfile(m);
@@ -385,6 +392,92 @@ void drawOffStep(Model& m, int tanks) {
     }
     for (int k = tanks - 1; k >= 0; --k)
         v.HmvHoigeny = v.HmvHoigeny + div(((*t[k].lo + *t[k].mid + *t[k].up) - 45) / 135 * 0.2 * kWaterHeat * t[k].V, N);
+}
+
+// --- Recording a day ----------------------------------------------------------
+
+namespace {
+
+// The hourly arrays of one tank's lower, middle and upper layer.
+struct TankRecord {
+    HourlyArray* ora[3];
+};
+
+TankRecord recordOf(Model& m, int k) {
+    Results& r = m.res;
+    switch (k) {
+        case 1: return {{&r.OraTar1Also, &r.OraTar1Kozep, &r.OraTar1Felso}};
+        case 2: return {{&r.OraTar2Also, &r.OraTar2Kozep, &r.OraTar2Felso}};
+        default: return {{&r.OraTar3Also, &r.OraTar3Kozep, &r.OraTar3Felso}};
+    }
+}
+
+}  // namespace
+
+bool hourlyCycle(const Model& m) { return m.s.Szamitasmod == 1 || m.s.Szamitasmod == 2; }
+
+bool accumulatesSteps(const Model& m) {
+    return m.clock.Eredmenyrogzites == kTrue || m.s.Szamitasmod == 2 || m.s.Szamitasmod == 3 || m.s.Szamitasmod == 4;
+}
+
+void updateTankExtremes(Model& m, int tanks) {
+    // The tests are independent of each other.
+    Results& r = m.res;
+    const PhysicalState& p = m.st;
+    if (p.Tar1Felso > r.Tar1FelsoMax) r.Tar1FelsoMax = p.Tar1Felso;
+    if (p.Tar1Also < r.Tar1AlsoMin) r.Tar1AlsoMin = p.Tar1Also;
+    if (tanks < 2) return;
+    if (p.Tar2Felso > r.Tar2FelsoMax) r.Tar2FelsoMax = p.Tar2Felso;
+    if (p.Tar2Also < r.Tar2AlsoMin) r.Tar2AlsoMin = p.Tar2Also;
+    if (tanks < 3) return;
+    if (p.Tar3Felso > r.Tar3FelsoMax) r.Tar3FelsoMax = p.Tar3Felso;
+    if (p.Tar3Also < r.Tar3AlsoMin) r.Tar3AlsoMin = CSng(p.Tar3Also);
+}
+
+void recordStartOfDay(Model& m, int tanks) {
+    if (m.clock.Eredmenyrogzites != kTrue) return;
+    if (hourlyCycle(m)) {
+        for (int k = 1; k <= tanks; ++k) {
+            const Tank t = tankOf(m, k);
+            const TankRecord rec = recordOf(m, k);
+            (*rec.ora[0])(m.clock.Nap, 0) = *t.lo;
+            (*rec.ora[1])(m.clock.Nap, 0) = *t.mid;
+            (*rec.ora[2])(m.clock.Nap, 0) = *t.up;
+        }
+    }
+    updateTankExtremes(m, tanks);
+}
+
+void accumulateTankTemperatures(Model& m, int tanks) {
+    Results& r = m.res;
+    const PhysicalState& p = m.st;
+    const int N = m.clock.Lepesszam;
+    const double n24 = mulI(m.clock.Lepesszam, 24);
+    r.NapiTar1Also += p.Tar1Also / n24;
+    r.NapiTar1Kozep += p.Tar1Kozep / n24;
+    r.NapiTar1Felso += p.Tar1Felso / n24;
+    r.NapiTar1Atlag += (p.Tar1Also + p.Tar1Kozep + p.Tar1Felso) / 3 / n24;
+    if (tanks >= 2) {
+        r.NapiTar2Also += p.Tar2Also / n24;
+        r.NapiTar2Kozep += p.Tar2Kozep / n24;
+        r.NapiTar2Felso += p.Tar2Felso / n24;
+        r.NapiTar2Atlag += (p.Tar2Also + p.Tar2Kozep + p.Tar2Felso) / 3 / n24;
+    }
+    if (tanks >= 3) {
+        addSingle(r.NapiTar3Also, p.Tar3Also / n24);
+        addSingle(r.NapiTar3Kozep, p.Tar3Kozep / n24);
+        addSingle(r.NapiTar3Felso, p.Tar3Felso / n24);
+        r.NapiTar3Atlag += (p.Tar3Also + p.Tar3Kozep + p.Tar3Felso) / 3 / n24;
+    }
+    if (!hourlyCycle(m)) return;
+    const int nap = m.clock.Nap, ora = m.clock.Ora;
+    for (int k = 1; k <= tanks; ++k) {
+        const Tank t = tankOf(m, k);
+        const TankRecord rec = recordOf(m, k);
+        (*rec.ora[0])(nap, ora + 1) += *t.lo / N;
+        (*rec.ora[1])(nap, ora + 1) += *t.mid / N;
+        (*rec.ora[2])(nap, ora + 1) += *t.up / N;
+    }
 }
 
 }  // namespace nk

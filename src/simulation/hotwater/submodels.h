@@ -6,6 +6,8 @@
 // Each works on the model's shared state; a tank is passed as a view of its
 // three layers and volumes.
 
+#include <initializer_list>
+
 #include "state/model.h"
 
 namespace nk {
@@ -68,6 +70,16 @@ inline void undoCharge(const Consumer& c, double rise) { *c.tank.lo -= rise; }
 // lower layer (with its provisional rise) compares with the layers above.
 void spreadCharge(Model& m, const Consumer& c, double rise, double Q);
 
+// What became of the collector's offer to a tank: charged, refused because
+// the efficiency is too low, or taken back because the tank is at its maximum.
+enum class Charge { Done, LowEfficiency, Full };
+
+// The collector step against one tank with the flat system loss: heat,
+// collector rise, charge of the lower layer and its spreading. A refused
+// charge leaves the tank as it was and `KollHoTar` at 0; after a low
+// efficiency the collector rise keeps its value.
+Charge chargeTankFromCollectors(Model& m, const Consumer& c, int G);
+
 // The collector loop of the systems with one consumer, tank 1.
 struct SingleConsumerLoop {
     Single threshold;        // efficiency below it stops the loop
@@ -80,6 +92,11 @@ void singleConsumerCollectorStep(Model& m, const SingleConsumerLoop& loop);
 void collectorPipeLoss(Model& m);
 
 // --- Solar priority controller ----------------------------------------------
+// Sets the state to the highest-priority consumer whose table is on for the
+// month; `onByState[k]` is the table value of state k + 1. A month with every
+// consumer off starts with the loop off.
+void resetToPriority(Model& m, std::initializer_list<double> onByState);
+
 // Consumers in priority order: priority[0] is the tank of state 1.
 struct PriorityList {
     int states;           // 2 or 3
@@ -96,5 +113,23 @@ void hourDraw(Model& m);
 // Plug flow through tanks 1..tanks, inversion repair of the fed tanks,
 // useful heat, circulation and standing losses.
 void drawOffStep(Model& m, int tanks);
+
+// A layer's standing loss over one step.
+void standingLoss(double& T, int N);
+
+// --- Recording a day ----------------------------------------------------------
+// The daily and monthly cycles keep hourly values.
+bool hourlyCycle(const Model& m);
+// Steps of a recorded day, and every step of the cycles without warm-up
+// results, add to the day totals.
+bool accumulatesSteps(const Model& m);
+
+// Start of a recorded day: the layers of tanks 1..tanks into column 0 of
+// the hourly arrays, and the extremes.
+void recordStartOfDay(Model& m, int tanks);
+// Upper-layer maximum and lower-layer minimum of tanks 1..tanks.
+void updateTankExtremes(Model& m, int tanks);
+// The step's layer temperatures into the day means and the hourly arrays.
+void accumulateTankTemperatures(Model& m, int tanks);
 
 }  // namespace nk

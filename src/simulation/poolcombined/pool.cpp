@@ -6,8 +6,6 @@ namespace nk {
 
 namespace {
 
-bool hourlyCycle(const Model& m) { return m.s.Szamitasmod == 1 || m.s.Szamitasmod == 2; }
-
 bool nightCover(const Model& m) { return m.s.Medfoliatakaras == 1 && (m.clock.Ora < 8 || m.clock.Ora > 20); }
 
 void updatePoolExtremes(Model& m) {
@@ -126,6 +124,11 @@ void poolCollectorStep(Model& m, int G) {
         v.KollHoMed = 0;
         Tp -= v.MedEmeles;
     }
+}
+
+void poolExchangerStep(Model& m, int G) {
+    m.step.Kollkozeptemp = m.st.Medencehomerseklet + poolController(m).switchOn + m.st.Kolldt / 2.0;
+    poolCollectorStep(m, G);
 }
 
 void poolHeater(Model& m) {

@@ -23,6 +23,11 @@ PoolController poolController(const Model& m);
 // pool above its maximum refuses.
 void poolCollectorStep(Model& m, int G);
 
+// The collector step through a heat exchanger: the mean collector
+// temperature is the pool's plus the switch-on difference and half the
+// last collector rise.
+void poolExchangerStep(Model& m, int G);
+
 // Losses and surface gain of the step, the resulting temperature change, the
 // pool heater and the lower clamp at 0 °C.
 void poolHeatBalance(Model& m);

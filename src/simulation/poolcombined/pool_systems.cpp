@@ -10,16 +10,13 @@ namespace {
 
 enum class PoolSystem { Exchanger, ThroughCollectors };
 
-void addSingle(Single& sum, double v) { sum = CSng(sum + v); }
-
 void runPoolDay(Model& m, PoolSystem system) {
     Results& r = m.res;
     const StepValues& v = m.step;
     zeroDayTotals(r);
     poolDayStart(m);
-    const bool accumulates = m.clock.Eredmenyrogzites == kTrue || m.s.Szamitasmod == 2 || m.s.Szamitasmod == 3 ||
-                             m.s.Szamitasmod == 4;
-    const bool hourly = m.s.Szamitasmod == 1 || m.s.Szamitasmod == 2;
+    const bool accumulates = accumulatesSteps(m);
+    const bool hourly = hourlyCycle(m);
     for (m.clock.Ora = 0; m.clock.Ora <= 23; ++m.clock.Ora) {
         const int G = collectorIrradiance(m);
         // No draw and no tank: two half-hour steps whatever the sun.
@@ -30,13 +27,13 @@ void runPoolDay(Model& m, PoolSystem system) {
             m.step.KollHoMed = 0;
             const PoolController c = poolController(m);
             if (c.on == 1 && G > 50) {
-                const double Tp = m.st.Medencehomerseklet;
-                const Single rise = m.st.Kolldt;
-                if (system == PoolSystem::Exchanger)
-                    m.step.Kollkozeptemp = Tp + c.switchOn + rise / 2.0;
-                else
-                    m.step.Kollkozeptemp = throughCollectorsMeanTemperature(Tp, c.switchOn, rise);
-                poolCollectorStep(m, G);
+                if (system == PoolSystem::Exchanger) {
+                    poolExchangerStep(m, G);
+                } else {
+                    m.step.Kollkozeptemp =
+                        throughCollectorsMeanTemperature(m.st.Medencehomerseklet, c.switchOn, m.st.Kolldt);
+                    poolCollectorStep(m, G);
+                }
             }
             poolHeatBalance(m);
             if (!accumulates) continue;
