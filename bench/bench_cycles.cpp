@@ -23,7 +23,7 @@ void BM_AnnualRun(benchmark::State& state) {
     }
     delete m;
 }
-BENCHMARK(BM_AnnualRun)->DenseRange(11, 16)->DenseRange(21, 22)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnnualRun)->DenseRange(11, 16)->DenseRange(21, 22)->DenseRange(41, 45)->Unit(benchmark::kMillisecond);
 
 void BM_DailyRun(benchmark::State& state) {
     nk::Model* m = startedModel(11, 1);

@@ -2,6 +2,7 @@
 
 #include "simulation/cycles/run_steps.h"
 #include "simulation/hotwater/hotwater_systems.h"
+#include "simulation/poolcombined/combined_systems.h"
 #include "simulation/poolcombined/pool_systems.h"
 #include "state/defaults.h"
 
@@ -22,6 +23,7 @@ void runDays(benchmark::State& state, DayFn day) {
     m.s.Hetnapja = 1;
     nk::countDrawHours(m);
     nk::setStartState(m);
+    nk::buildRings(m);
     for (auto _ : state) {
         day(m);
         benchmark::DoNotOptimize(m.res.NapiKollHo);
@@ -35,5 +37,11 @@ void BM_PoolDay(benchmark::State& state) {
     runDays(state, state.range(0) == 21 ? nk::Medencerendszer21 : nk::Medencerendszer22);
 }
 BENCHMARK(BM_PoolDay)->DenseRange(21, 22)->Unit(benchmark::kMicrosecond);
+
+constexpr DayFn kCombinedDays[] = {nk::Rendszer41, nk::Kombinalt42, nk::Kombinalt43, nk::Kombinalt44,
+                                   nk::Kombinalt45};
+
+void BM_CombinedDay(benchmark::State& state) { runDays(state, kCombinedDays[state.range(0) - 41]); }
+BENCHMARK(BM_CombinedDay)->DenseRange(41, 45)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

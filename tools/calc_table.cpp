@@ -172,9 +172,18 @@ void printRecord(const nk::Model& m) {
     std::cout << "NapiMedVeszteseg\t" << exact(r.NapiMedVeszteseg) << '\n';
     std::cout << "NapiMedTemp\t" << exact(r.NapiMedTemp) << '\n';
     std::cout << "Medencehomerseklet\t" << exact(m.st.Medencehomerseklet) << '\n';
+    std::cout << "NapiEpHoigeny\t" << exact(r.NapiEpHoigeny) << '\n';
+    std::cout << "NapiEpNyereseg\t" << exact(r.NapiEpNyereseg) << '\n';
+    std::cout << "NapiKollHoPuf\t" << exact(r.NapiKollHoPuf) << '\n';
+    std::cout << "NapiHagyHoFut\t" << exact(r.NapiHagyHoFut) << '\n';
+    std::cout << "NapiOsszHoigeny\t" << exact(r.NapiOsszHoigeny) << '\n';
+    std::cout << "NapiOsszNyereseg\t" << exact(r.NapiOsszNyereseg) << '\n';
+    std::cout << "Szobahomerseklet\t" << exact(m.s.Szobahomerseklet) << '\n';
     const std::pair<const char*, const nk::MonthlyArray*> months[] = {
         {"HaviMedNyereseg", &r.HaviMedNyereseg}, {"HaviMedVeszteseg", &r.HaviMedVeszteseg},
-        {"HaviMedTemp", &r.HaviMedTemp}};
+        {"HaviMedTemp", &r.HaviMedTemp},         {"HaviEpHoigeny", &r.HaviEpHoigeny},
+        {"HaviEpNyereseg", &r.HaviEpNyereseg},   {"HaviKollHoPuf", &r.HaviKollHoPuf},
+        {"HaviHagyHoFut", &r.HaviHagyHoFut},     {"HaviOsszHoigeny", &r.HaviOsszHoigeny}};
     for (const auto& [name, array] : months)
         if (array->allocated())
             for (int month = 1; month <= 12; ++month)

@@ -1,8 +1,8 @@
 #include "simulation/cycles/run_steps.h"
 
-#include <cmath>
-
 #include "simulation/hotwater/hotwater_systems.h"
+#include "simulation/poolcombined/building.h"
+#include "simulation/poolcombined/combined_systems.h"
 #include "simulation/poolcombined/pool_systems.h"
 #include "simulation/hotwater/submodels.h"
 
@@ -29,6 +29,7 @@ void setStartState(Model& m) {
     p.Tar2Also = p.Tar2Kozep = p.Tar2Felso = cold;
     p.Tar3Also = p.Tar3Kozep = p.Tar3Felso = cold;
     p.Medencehomerseklet = m.s.Medvizpotlashofok.d();
+    m.s.Szobahomerseklet = 20;
     r.MedTempMin = 60;
     r.MedTempMax = 0;
     r.Tar1AlsoMin = r.Tar2AlsoMin = 100;
@@ -37,24 +38,7 @@ void setStartState(Model& m) {
 }
 
 void buildRings(Model& m) {
-    RunPreparation& g = m.prep;
-    const int mo = m.clock.Honap, w = ix(m.s.Naptipus);
-    const double lag = m.s.Fazistolas.d();
-    const double absorb = m.s.Elnyelesitenyezo.d();
-    for (m.clock.Ora = 0; m.clock.Ora <= 23; ++m.clock.Ora) {
-        const int h = m.clock.Ora;
-        const double shifted = h + lag;
-        // (Ora + lag) mod 24 with the integer division of rounded operands.
-        const int slot = CInt(shifted - 24 * std::trunc(std::nearbyint(shifted) / 24));
-        const double T = m.klima.Levegohomerseklet(mo, h, w);
-        g.KulsoGyuru(slot) = T;
-        g.Napleg1 = T + absorb * m.klima.Keletisugarzas(mo, h, w) / 23;
-        g.Napleg2 = T + absorb * m.klima.Delisugarzas(mo, h, w) / 23;
-        g.Napleg3 = CSng(T + absorb * m.klima.Nyugatisugarzas(mo, h, w) / 23);
-        g.Napleg1Gyuru(slot) = g.Napleg1;
-        g.Napleg2Gyuru(slot) = g.Napleg2;
-        g.Napleg3Gyuru(slot) = g.Napleg3;
-    }
+    for (m.clock.Ora = 0; m.clock.Ora <= 23; ++m.clock.Ora) updateRings(m, m.clock.Ora);
 }
 
 void dayTypePattern(Model& m, int month) {
@@ -94,6 +78,11 @@ void simulateDay(Model& m) {
         case 16: Melegvizrendszer16(m); break;
         case 21: Medencerendszer21(m); break;
         case 22: Medencerendszer22(m); break;
+        case 41: Rendszer41(m); break;
+        case 42: Kombinalt42(m); break;
+        case 43: Kombinalt43(m); break;
+        case 44: Kombinalt44(m); break;
+        case 45: Kombinalt45(m); break;
         default: zeroDayTotals(m.res); break;
     }
 }

@@ -11,9 +11,10 @@ namespace nk {
 // Hours with a draw on each weekday of the chosen consumption profile.
 void countDrawHours(Model& m);
 
-// Tanks at the cold-water temperature, the pool at the make-up temperature,
-// extremes reset, the collector rise and the controller state at 0, so that
-// a run never depends on an earlier run or another system.
+// Tanks and buffer at the cold-water temperature, the pool at the make-up
+// temperature, the room at 20 °C, extremes reset, the collector rise and the
+// controller state at 0, so that a run never depends on an earlier run or
+// another system.
 void setStartState(Model& m);
 
 // Outdoor and sol-air temperatures of `Honap` and `Naptipus`, delayed by
