@@ -165,6 +165,15 @@ void bufferAttempt(Model& m, int G, Integer next) {
     if (bufferTable(m) == 0 || bufferCharging(m, G) != Charge::Done) m.st.Kollallapot = next;
 }
 
+// Tank 1's turn in systems 44 and 45: in state 1 with its table off for
+// the month the step ends without trying anyone else.
+bool tankUnlessItsTableIsOff(Model& m, int G) {
+    if (m.st.Kollallapot != 1) return true;
+    if (tankTable(m) != 1) return false;
+    tankAttempt(m, G, consumerOf(m, 1), 2);
+    return true;
+}
+
 }  // namespace
 
 Consumer chargedTank1(Model& m, int system) {
@@ -197,37 +206,26 @@ void poolPriorityReset(Model& m) { resetToPriority(m, {tankTable(m), poolTable(m
 void poolPriorityCollectorStep(Model& m, int G, const Consumer& tank1) {
     m.step.KollHoTar = m.step.KollHoMed = 0;
     if (G <= 50) return;
-    // The walk reads the live state, so a consumer sees the hand-over of the one before.
-    const Integer& state = m.st.Kollallapot;
-    if (state == 1) tankAttempt(m, G, tank1, 2);
-    if (state == 2) poolAttempt(m, G);
+    // Each test reads the state the consumer before may have handed on.
+    if (m.st.Kollallapot == 1) tankAttempt(m, G, tank1, 2);
+    if (m.st.Kollallapot == 2) poolAttempt(m, G);
 }
 
 void bufferPriorityReset(Model& m) { resetToPriority(m, {tankTable(m), bufferTable(m)}); }
 
 void bufferPriorityCollectorStep(Model& m, int G) {
     m.step.KollHoTar = m.step.KollHoPuf = 0;
-    if (G <= 50) return;
-    const Integer& state = m.st.Kollallapot;
-    if (state == 1) {
-        if (tankTable(m) != 1) return;
-        tankAttempt(m, G, consumerOf(m, 1), 2);
-    }
-    if (state == 2) bufferAttempt(m, G, 0);
+    if (G <= 50 || !tankUnlessItsTableIsOff(m, G)) return;
+    if (m.st.Kollallapot == 2) bufferAttempt(m, G, 0);
 }
 
 void threeConsumerReset(Model& m) { resetToPriority(m, {tankTable(m), bufferTable(m), poolTable(m)}); }
 
 void threeConsumerCollectorStep(Model& m, int G) {
     m.step.KollHoTar = m.step.KollHoPuf = m.step.KollHoMed = 0;
-    if (G <= 50) return;
-    const Integer& state = m.st.Kollallapot;
-    if (state == 1) {
-        if (tankTable(m) != 1) return;
-        tankAttempt(m, G, consumerOf(m, 1), 2);
-    }
-    if (state == 2) bufferAttempt(m, G, 3);
-    if (state == 3) poolAttempt(m, G);
+    if (G <= 50 || !tankUnlessItsTableIsOff(m, G)) return;
+    if (m.st.Kollallapot == 2) bufferAttempt(m, G, 3);
+    if (m.st.Kollallapot == 3) poolAttempt(m, G);
 }
 
 void Rendszer41(Model& m) { runCombinedDay(m, kSystem41); }

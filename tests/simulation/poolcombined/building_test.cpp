@@ -3,9 +3,8 @@
 #include <ostream>
 
 #include "simulation/cycles/run_steps.h"
-#include "simulation/hotwater/hotwater_systems.h"
 #include "simulation/poolcombined/building.h"
-#include "state/defaults.h"
+#include "support/step_clock.h"
 
 namespace nk {
 namespace {
@@ -14,15 +13,7 @@ namespace {
 class Building : public ::testing::Test {
 protected:
     void SetUp() override {
-        Alapertekek(m);
-        m.s.Naptipus = 2;
-        m.s.Hetnapja = 1;
-        m.clock.Honap = 1;
-        m.clock.Ora = 12;
-        m.clock.Lepesszam = 2;
-        m.clock.Lepeshossz = 30;
-        m.clock.Lepes = 0;
-        startStep(m);
+        testing::startAtStep(m, 2, 1, 12);
         setStartState(m);
     }
     // The same weather in every hour of the day.

@@ -10,6 +10,7 @@
 #include "simulation/poolcombined/combined_systems.h"
 #include "state/defaults.h"
 #include "support/recording_ui.h"
+#include "support/step_clock.h"
 
 namespace nk {
 namespace {
@@ -32,20 +33,12 @@ DayFn dayOf(int system) {
 class CombinedStep : public ::testing::Test {
 protected:
     void SetUp() override {
-        Alapertekek(m);
-        m.s.Naptipus = 1;
+        testing::startAtStep(m, 1, 6, 12);
         m.s.Szamitasmod = 3;
-        m.s.Hetnapja = 1;
-        m.clock.Honap = 6;
         m.clock.Nap = 1;
         m.clock.Eredmenyrogzites = kTrue;
         countDrawHours(m);
         setStartState(m);
-        m.clock.Ora = 12;
-        m.clock.Lepesszam = 2;
-        m.clock.Lepeshossz = 30;
-        m.clock.Lepes = 0;
-        startStep(m);
         m.klima.Levegohomerseklet(6, 12, 1) = 20;
         m.st.Tar1Also = m.st.Tar2Also = 20;
         m.st.Tar1Kozep = m.st.Tar2Kozep = 30;

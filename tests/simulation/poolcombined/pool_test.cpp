@@ -9,6 +9,7 @@
 #include "simulation/poolcombined/pool_systems.h"
 #include "state/defaults.h"
 #include "support/recording_ui.h"
+#include "support/step_clock.h"
 
 namespace nk {
 namespace {
@@ -18,13 +19,7 @@ namespace {
 class Pool : public ::testing::Test {
 protected:
     void SetUp() override {
-        Alapertekek(m);
-        m.s.Naptipus = 2;
-        m.s.Hetnapja = 1;
-        m.clock.Honap = 7;
-        m.clock.Ora = 12;
-        m.clock.Lepesszam = 2;
-        m.clock.Felora = 0;
+        testing::startAtStep(m, 2, 7, 12);
         m.st.Medencehomerseklet = 24;
     }
     // Sets the irradiance and air temperature of the current slot.
