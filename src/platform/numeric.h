@@ -113,6 +113,11 @@ public:
         if (__builtin_sub_overflow(a.raw_, b.raw_, &r)) raise(kOverflow);
         return fromRaw(r);
     }
+    friend Currency operator*(Currency a, int k) {
+        std::int64_t r;
+        if (__builtin_mul_overflow(a.raw_, std::int64_t(k), &r)) raise(kOverflow);
+        return fromRaw(r);
+    }
     friend constexpr bool operator==(Currency a, Currency b) { return a.raw_ == b.raw_; }
     friend constexpr auto operator<=>(Currency a, Currency b) { return a.raw_ <=> b.raw_; }
 

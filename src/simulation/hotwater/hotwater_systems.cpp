@@ -125,9 +125,7 @@ Integer stepsInHour(const Model& m, int G) {
     // One bound serves as the test and the new value, so the rule never
     // lowers the count that the draw asked for.
     const double power = s.Kollektorszam.d() * s.Kollektorfelulet.d() * G;
-    const Currency fiveV = s.Legkisebbterfogat + s.Legkisebbterfogat + s.Legkisebbterfogat + s.Legkisebbterfogat +
-                           s.Legkisebbterfogat;
-    const double byCollectors = Int(div(power, fiveV.toDouble()));
+    const double byCollectors = Int(div(power, (s.Legkisebbterfogat * 5).toDouble()));
     if (N < byCollectors) N = CInt(byCollectors);
     return N;
 }

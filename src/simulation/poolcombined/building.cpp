@@ -83,7 +83,7 @@ LossWeights lossWeights(double f) {
 
 double flowTemperature(double s, double Tr, double Ta) {
     const double y = 0.7071 * (Tr - 20) - Ta;
-    return 20 + 20 * (s / 10) + 0.7071 * (Tr - 20) + 0.08 * s * y - 0.0005 * s * y * y;
+    return 20 + 20 * (s / 10) + 0.7071 * (Tr - 20) + 0.08 * s * y - 0.0005 * s * (y * y);
 }
 
 Single returnTemperature(double Tf) { return CSng(Tf - 20 * Tf / 80); }

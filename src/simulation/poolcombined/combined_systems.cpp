@@ -1,5 +1,7 @@
 #include "simulation/poolcombined/combined_systems.h"
 
+#include <initializer_list>
+
 #include "simulation/hotwater/hotwater_systems.h"
 #include "simulation/poolcombined/building.h"
 #include "simulation/poolcombined/pool.h"
@@ -51,32 +53,72 @@ void collectorStep(Model& m, const CombinedSystem& sys, int G) {
     }
 }
 
-// One step into the day totals and the hourly arrays. The combined totals
-// add the consumers' parts in the order tank, buffer or building, pool.
+// Adds a step's terms one by one, in the order given.
+void addTerms(double& sum, std::initializer_list<double> terms) {
+    for (double t : terms) sum += t;
+}
+void addTerms(Single& sum, std::initializer_list<double> terms) {
+    double x = sum;
+    for (double t : terms) x += t;
+    sum = CSng(x);
+}
+
+// The combined totals of the step, each the sum of its consumers' parts;
+// the day totals and the hourly arrays add the parts in their own orders.
+void addCombinedTotals(Model& m, Consumers consumers) {
+    Results& r = m.res;
+    const StepValues& v = m.step;
+    const int N = m.clock.Lepesszam;
+    const double demand = v.EpHoigeny / N, gains = v.EpNyereseg / N;
+    const bool hourly = hourlyCycle(m);
+    const int nap = m.clock.Nap, ora = m.clock.Ora;
+    switch (consumers) {
+        case Consumers::TankPool:
+            addTerms(r.NapiKollHo, {v.KollHoTar, v.KollHoMed});
+            addTerms(r.NapiHagyHo, {v.HagyHoTar, v.HagyHoMed});
+            addTerms(r.NapiOsszHoigeny, {v.HmvHoigeny, v.MedVeszteseg});
+            addTerms(r.NapiOsszNyereseg, {v.MedNyereseg});
+            if (!hourly) return;
+            addTerms(r.OraKollHo(nap, ora), {v.KollHoMed, v.KollHoTar});
+            addTerms(r.OraHagyHo(nap, ora), {v.HagyHoMed, v.HagyHoTar});
+            addTerms(r.OraOsszHoigeny(nap, ora), {v.MedVeszteseg, v.HmvHoigeny});
+            addTerms(r.OraOsszNyereseg(nap, ora), {v.MedNyereseg});
+            return;
+        case Consumers::TankBuffer:
+            addTerms(r.NapiKollHo, {v.KollHoTar, v.KollHoPuf});
+            addTerms(r.NapiHagyHo, {v.HagyHoTar, v.HagyHoFut});
+            addTerms(r.NapiOsszHoigeny, {v.HmvHoigeny, demand});
+            addTerms(r.NapiOsszNyereseg, {gains});
+            if (!hourly) return;
+            addTerms(r.OraKollHo(nap, ora), {v.KollHoTar, v.KollHoPuf});
+            addTerms(r.OraHagyHo(nap, ora), {v.HagyHoFut, v.HagyHoTar});
+            addTerms(r.OraOsszHoigeny(nap, ora), {v.HmvHoigeny, demand});
+            addTerms(r.OraOsszNyereseg(nap, ora), {gains});
+            return;
+        case Consumers::TankBufferPool:
+            addTerms(r.NapiKollHo, {v.KollHoTar, v.KollHoPuf, v.KollHoMed});
+            addTerms(r.NapiHagyHo, {v.HagyHoTar, v.HagyHoFut, v.HagyHoMed});
+            addTerms(r.NapiOsszHoigeny, {v.MedVeszteseg, v.HmvHoigeny, demand});
+            addTerms(r.NapiOsszNyereseg, {v.MedNyereseg, gains});
+            if (!hourly) return;
+            addTerms(r.OraKollHo(nap, ora), {v.KollHoTar, v.KollHoPuf, v.KollHoMed});
+            addTerms(r.OraHagyHo(nap, ora), {v.HagyHoTar, v.HagyHoFut, v.HagyHoMed});
+            addTerms(r.OraOsszHoigeny(nap, ora), {v.HmvHoigeny, v.MedVeszteseg, demand});
+            addTerms(r.OraOsszNyereseg(nap, ora), {v.MedNyereseg, gains});
+            return;
+    }
+}
+
+// One step into the day totals, the hourly arrays and the extremes.
 void accumulateStep(Model& m, const CombinedSystem& sys, int G) {
     Results& r = m.res;
     const StepValues& v = m.step;
     const int N = m.clock.Lepesszam;
 
-    double collected = v.KollHoTar, conventional = v.HagyHoTar, demand = v.HmvHoigeny, gains = 0;
-    if (sys.building()) {
-        collected += v.KollHoPuf;
-        conventional += v.HagyHoFut;
-    }
-    if (sys.pool()) {
-        collected += v.KollHoMed;
-        conventional += v.HagyHoMed;
-        demand += v.MedVeszteseg;
-        gains += v.MedNyereseg;
-    }
-    if (sys.building()) {
-        demand += v.EpHoigeny / N;
-        gains += v.EpNyereseg / N;
-    }
-
     r.NapiSugarzas += double(G) / N;
     r.NapiKollHoTar += v.KollHoTar;
     r.NapiHagyHoTar += v.HagyHoTar;
+    addSingle(r.NapiHmvHoigeny, v.HmvHoigeny);
     if (sys.building()) {
         r.NapiKollHoPuf += v.KollHoPuf;
         r.NapiHagyHoFut += v.HagyHoFut;
@@ -84,13 +126,7 @@ void accumulateStep(Model& m, const CombinedSystem& sys, int G) {
         r.NapiEpHoigeny += v.EpHoigeny / N;
     }
     if (sys.pool()) poolAccumulate(m);
-    r.NapiKollHo += collected;
-    r.NapiHagyHo += conventional;
-    addSingle(r.NapiHmvHoigeny, v.HmvHoigeny);
-    addSingle(r.NapiOsszHoigeny, demand);
-    addSingle(r.NapiOsszNyereseg, gains);
     accumulateTankTemperatures(m, sys.recordedTanks());
-
     if (hourlyCycle(m)) {
         const int nap = m.clock.Nap, ora = m.clock.Ora;
         r.OraKollHoTar(nap, ora) += v.KollHoTar;
@@ -102,11 +138,8 @@ void accumulateStep(Model& m, const CombinedSystem& sys, int G) {
             r.OraEpNyereseg(nap, ora) += v.EpNyereseg / N;
             r.OraEpHoigeny(nap, ora) += v.EpHoigeny / N;
         }
-        r.OraKollHo(nap, ora) += collected;
-        r.OraHagyHo(nap, ora) += conventional;
-        r.OraOsszHoigeny(nap, ora) += demand;
-        r.OraOsszNyereseg(nap, ora) += gains;
     }
+    addCombinedTotals(m, sys.consumers);
     updateTankExtremes(m, sys.recordedTanks());
 }
 
@@ -140,9 +173,9 @@ void runCombinedDay(Model& m, const CombinedSystem& sys) {
 }
 
 // The collector rule: a collector power that asks for more steps than N
-// against volume V sets the count to half of what it asked.
-void collectorRule(Integer& N, double power, double V) {
-    if (N < Int(div(power, 5 * V))) N = CInt(Int(div(power, 10 * V)));
+// against five times a volume sets the count to what it asks against ten times.
+void collectorRule(Integer& N, double power, double fiveV, double tenV) {
+    if (N < Int(div(power, fiveV))) N = CInt(Int(div(power, tenV)));
 }
 
 // Tank 1 takes the collector heat; a refusal hands the step to `next`.
@@ -188,15 +221,16 @@ Integer combinedStepsInHour(const Model& m, int G, int system) {
     const double power = G * (s.Kollektorfelulet.d() * s.Kollektorszam.d());
     Integer N = 2;
     if (system <= 43) {
-        const double Vs = s.Legkisebbterfogat.toDouble();
-        if (N < Int(div(draw, Vs) * 30)) N = CInt(Int(div(draw, Vs) * 10));
-        collectorRule(N, power, Vs);
+        const Currency Vs = s.Legkisebbterfogat;
+        const double litres = Vs.toDouble();
+        if (N < Int(div(draw, litres) * 30)) N = CInt(Int(div(draw, litres) * 10));
+        collectorRule(N, power, (Vs * 5).toDouble(), (Vs * 10).toDouble());
     } else {
-        const double V1 = s.Tarolo1terfogat.d();
+        const double V1 = s.Tarolo1terfogat.d(), V2 = s.Tarolo2terfogat.d();
         const double byDraw = Int(div(draw, V1) * 25);
         if (N < byDraw) N = CInt(byDraw);
-        collectorRule(N, power, V1);
-        collectorRule(N, power, s.Tarolo2terfogat.d());
+        collectorRule(N, power, 5 * V1, 10 * V1);
+        collectorRule(N, power, 5 * V2, 10 * V2);
     }
     return N;
 }
