@@ -61,26 +61,6 @@ const char* const kProjectTextNames[kProjectTextCount] = {
     "A Megrendelő irányítószáma", "A Megrendelő városa", "A Megrendelő utcája, házszáma", "A Megrendelő telefonszáma",
     "A Megrendelő telefaxszáma", "A teljesítés várható ideje", "Megjegyzés", "A méretezést készítette"};
 
-// Runs `f(p, w, d)` over the consumption slots of the file.
-template <class F>
-void forEachConsumptionSlot(F f) {
-    for (int p = 1; p <= 6; ++p)
-        for (int w = 0; w <= 1; ++w)
-            for (int d = 0; d <= 7; ++d) f(p, w, d);
-}
-
-// Runs `f(a, b, c, d, e, h)` over the heater programme slots of the file:
-// heaters 1 and 2 only.
-template <class F>
-void forEachFileProgrammeSlot(F f) {
-    for (int a = 1; a <= 2; ++a)
-        for (int b = 1; b <= 4; ++b)
-            for (int c = 0; c <= 1; ++c)
-                for (int d = 0; d <= 7; ++d)
-                    for (int e = 0; e <= 23; ++e)
-                        for (int h = 0; h <= 1; ++h) f(a, b, c, d, e, h);
-}
-
 // The twelve controller tables of one copy, in file order: a variant table
 // or a 16-bit one each.
 template <class G>
@@ -399,7 +379,7 @@ SettingsFileWrite writeSettingsFile(const Model& m) {
     });
     w.line({fileVariant(s.BeallTarolofutesprogram)});
     w.line({fileNumber(s.BeallTarolofutesheti)});
-    forEachFileProgrammeSlot([&](int a, int b, int c, int d, int e, int h) {
+    forEachProgrammeSlot(2, [&](int a, int b, int c, int d, int e, int h) {
         w.line({fileNumber(g.BeallIdoprogramok(a, b, c, d, e, h))});
     });
     w.line({fileVariant(s.BeallTarolo1terfogat), fileVariant(s.BeallTarolo2terfogat), fileNumber(s.BeallTarolo3terfogat)});
@@ -493,7 +473,7 @@ SettingsFileRead readSettingsFile(std::string_view bytes, Model& m) {
         r.group(12, "tároló fűtése");
         s.Tarolofutesprogram = r.variant("időprogram", 1, 4);
         s.Tarolofutesheti = int(r.integer("napi vagy heti program", 0, 1));
-        forEachFileProgrammeSlot([&](int a, int b, int c, int d, int e, int h) {
+        forEachProgrammeSlot(2, [&](int a, int b, int c, int d, int e, int h) {
             r.group(13, std::string(a == 1 ? "tároló" : "medence") + " fűtése, " + std::to_string(b) + ". program, " +
                             (c ? "heti" : "napi") + ", " + std::to_string(d) + ". nap");
             g.Idoprogramok(a, b, c, d, e, h) =

@@ -27,25 +27,6 @@ ControllerTables working(Programmes& g) {
             {&g.BeallAutBekapcsdTMed, &g.BeallAutMaxhofokMed, &g.BeallAutBeKiMed}};
 }
 
-// Runs `f(p, w, d)` over the consumption slots both copies hold.
-template <class F>
-void forEachConsumptionSlot(F f) {
-    for (int p = 1; p <= 6; ++p)
-        for (int w = 0; w <= 1; ++w)
-            for (int d = 0; d <= 7; ++d) f(p, w, d);
-}
-
-// Runs `f(a, b, c, d, e, h)` over the time-programme slots both copies hold.
-template <class F>
-void forEachProgrammeSlot(F f) {
-    for (int a = 1; a <= 3; ++a)
-        for (int b = 1; b <= 4; ++b)
-            for (int c = 0; c <= 1; ++c)
-                for (int d = 0; d <= 7; ++d)
-                    for (int e = 0; e <= 23; ++e)
-                        for (int h = 0; h <= 1; ++h) f(a, b, c, d, e, h);
-}
-
 Currency toCurrency(const Var& v) { return Currency::fromDouble(v.d()); }
 
 }  // namespace
@@ -100,7 +81,7 @@ void shareBuiltInAmounts(ConsumptionProfiles& f, int p, int w, int d) {
 
 void loadWorkingTimeProgrammes(Model& m) {
     Programmes& g = m.prog;
-    forEachProgrammeSlot([&](int a, int b, int c, int d, int e, int h) {
+    forEachProgrammeSlot(3, [&](int a, int b, int c, int d, int e, int h) {
         g.BeallIdoprogramok(a, b, c, d, e, h) = CInt(g.Idoprogramok(a, b, c, d, e, h));
     });
 }
@@ -228,7 +209,7 @@ void commitSettings(Model& m, const PoolButtons& pool) {
     s.Tarolofutesprogram = s.BeallTarolofutesprogram;
     s.Tarolofutesheti = int(s.BeallTarolofutesheti);
     Programmes& g = m.prog;
-    forEachProgrammeSlot([&](int a, int b, int c, int d, int e, int h) {
+    forEachProgrammeSlot(3, [&](int a, int b, int c, int d, int e, int h) {
         g.Idoprogramok(a, b, c, d, e, h) = int(g.BeallIdoprogramok(a, b, c, d, e, h));
     });
 

@@ -62,4 +62,25 @@ void deriveFacades(Settings& s);
 std::string& projectText(ProjectTexts& t, int index);
 inline constexpr int kProjectTextCount = 16;
 
+// Runs `f(p, w, d)` over the consumption slots that both copies and the
+// settings file hold.
+template <class F>
+void forEachConsumptionSlot(F f) {
+    for (int p = 1; p <= 6; ++p)
+        for (int w = 0; w <= 1; ++w)
+            for (int d = 0; d <= 7; ++d) f(p, w, d);
+}
+
+// Runs `f(a, b, c, d, e, h)` over the time-programme slots of heaters
+// 1..heaters: all three in the two copies, the first two in a file.
+template <class F>
+void forEachProgrammeSlot(int heaters, F f) {
+    for (int a = 1; a <= heaters; ++a)
+        for (int b = 1; b <= 4; ++b)
+            for (int c = 0; c <= 1; ++c)
+                for (int d = 0; d <= 7; ++d)
+                    for (int e = 0; e <= 23; ++e)
+                        for (int h = 0; h <= 1; ++h) f(a, b, c, d, e, h);
+}
+
 }  // namespace nk
