@@ -4,6 +4,7 @@
 
 #include "radiation/radiation.h"
 #include "state/defaults.h"
+#include "state/settings_file.h"
 #include "state/system_texts.h"
 #include "state/working_copies.h"
 
@@ -16,24 +17,7 @@ class Commit : public ::testing::Test {
 protected:
     void SetUp() override {
         Alapertekek(m);
-        loadWorkingController(m);
-        loadWorkingConsumption(m);
-        loadWorkingTimeProgrammes(m);
-        loadWorkingProjectTexts(m);
-        loadWorkingSystemChoice(m);
-        Settings& s = m.s;
-        s.BeallTarolo1terfogat = s.Tarolo1terfogat;
-        s.BeallTarolo2terfogat = s.Tarolo2terfogat;
-        s.BeallTarolo3terfogat = s.Tarolo3terfogat;
-        s.BeallTarolofuteshofok = s.Tarolofuteshofok;
-        s.BeallTarolofutesteljesitmeny = s.Tarolofutesteljesitmeny;
-        s.BeallMedalak = CInt(s.Medalak);
-        s.BeallMedhossz = s.Medhossz;
-        s.BeallMedszelesseg = s.Medszelesseg;
-        s.BeallMedatmero = s.Medatmero;
-        s.BeallMedmelyseg = s.Medmelyseg;
-        s.BeallMedfelulet = s.Medfelulet;
-        s.BeallMedterfogat = s.Medterfogat;
+        copyActiveToWorking(m);
         pool.exposure = 3;  // the start-up pool: open air, sheltered, heated hall
         pool.openAir = true;
         pool.hallHeated = true;
