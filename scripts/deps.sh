@@ -3,7 +3,7 @@
 # and generates the locales the tests run under.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-liberation2
-          libgtest-dev libbenchmark-dev locales clang libfuzzer-14-dev)
+          libgtest-dev libbenchmark-dev locales clang libfuzzer-14-dev poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

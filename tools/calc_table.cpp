@@ -1,6 +1,7 @@
 // calc-table: runs the program's start-up and one calculation without any
 // window, and prints the pipe-loss box and the result table as the
 // calculation window shows them. The golden-result tests compare its output.
+// Built with the windows, it also writes the sizing data sheet (--sheet).
 
 #include <clocale>
 #include <cstdio>
@@ -17,6 +18,9 @@
 #include "state/defaults.h"
 #include "state/settings_file.h"
 #include "state/working_copies.h"
+#ifdef NK_WITH_SHEET
+#include "sheet_pdf.h"
+#endif
 
 namespace {
 
@@ -41,6 +45,7 @@ struct Options {
     bool record = false;   // the run's result record after the table
     std::string settings;  // a settings file opened before the run
     std::string save;      // the settings saved after it
+    std::string sheet;     // the sizing data sheet of the last run, as PDF
 };
 
 [[noreturn]] void usage(const std::string& problem) {
@@ -89,6 +94,13 @@ Options parse(int argc, char** argv) {
             o.runs = number(a, next, 1, 1000), ++i;
         } else if (a == "--record") {
             o.record = true;
+        } else if (a == "--sheet") {
+#ifdef NK_WITH_SHEET
+            if (!next || !*next) usage("--sheet takes a file name");
+            o.sheet = next, ++i;
+#else
+            usage("--sheet needs the tool built with the windows");
+#endif
         } else if (a == "--settings" || a == "--save") {
             if (!next || !*next) usage(std::string(a) + " takes a file name");
             (a == "--settings" ? o.settings : o.save) = next, ++i;
@@ -243,5 +255,8 @@ int main(int argc, char** argv) {
         if (o.record) printRecord(m);
     }
     if (!o.save.empty()) saveSettings(m, o.save);
+#ifdef NK_WITH_SHEET
+    if (!o.sheet.empty() && !writeSheetPdf(m, o.sheet)) refuse(o.sheet, "cannot be written");
+#endif
     return 0;
 }

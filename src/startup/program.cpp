@@ -53,7 +53,7 @@ void FrmSplash::Frame1_Click() { close(); }
 void FrmSplash::Timer1_Timer() {
     Program& p = program_;
     Alapertekek(*p.model_);
-    p.calc_ = std::make_unique<FrmKombinalt>(*p.model_, *p.messages_, *p.tracker_);
+    p.calc_ = std::make_unique<FrmKombinalt>(*p.model_, *p.messages_, *p.dialogs_, *p.tracker_);
     p.calc_->Form_Load();
     p.settings_ = new FrmBeallitasok(*p.model_, *p.messages_, *p.dialogs_, *p.calc_);
     p.calc_->settingsWindow = p.settings_;

@@ -182,7 +182,7 @@ struct Results {
     Integer EredmTiltas = 0;
     Integer EredmAllapot = 0;
 
-    // Energy lines of the printed data sheet; no calculation writes them.
+    // Energy lines of the printed data sheet, from the latest result table.
     Arr1<Var> EnergiaAdat{{upto(8)}};
 
     // What the windows show of the latest run: the result table and the

@@ -1,11 +1,13 @@
 #include "ui/window_support.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QScreen>
 #include <QSignalBlocker>
 
@@ -24,14 +26,6 @@ void centreOnScreen(QWidget* w) {
         const QRect avail = screen->availableGeometry();
         w->move(avail.center() - QPoint(w->width() / 2, w->height() / 2));
     }
-}
-
-QColor paletteColour(int n) {
-    static const QColor kPalette[16] = {{0, 0, 0},       {0, 0, 128},   {0, 128, 0},     {0, 128, 128},
-                                        {128, 0, 0},     {128, 0, 128}, {128, 128, 0},   {192, 192, 192},
-                                        {128, 128, 128}, {0, 0, 255},   {0, 255, 0},     {0, 255, 255},
-                                        {255, 0, 0},     {255, 0, 255}, {255, 255, 0},   {255, 255, 255}};
-    return kPalette[n & 15];
 }
 
 QColor fromColourValue(int value) { return {value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF}; }
@@ -82,15 +76,20 @@ void BoxMessageService::show(QWidget* parent, const QString& text, const QString
 }
 
 Answer BoxMessageService::ask(QWidget* parent, const QString& text, const QString& title, MsgIcon icon, Question q) {
-    const auto buttons = q == Question::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Retry | QMessageBox::Cancel;
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (q == Question::RetryCancel) buttons = QMessageBox::Retry | QMessageBox::Cancel;
+    if (q == Question::OkCancel) buttons = QMessageBox::Ok | QMessageBox::Cancel;
     QMessageBox box(boxIcon(icon), boxTitle(title), text, buttons, parent);
     switch (box.exec()) {
         case QMessageBox::Yes: return Answer::Yes;
         case QMessageBox::Retry: return Answer::Retry;
+        case QMessageBox::Ok: return Answer::Ok;
         case QMessageBox::Cancel: return Answer::Cancel;
-        default: return Answer::No;
+        default: return q == Question::YesNo ? Answer::No : Answer::Cancel;
     }
 }
+
+void MessageService::beep() { QApplication::beep(); }
 
 QString QtFileDialogs::openFile(QWidget* parent) {
     // "*" rather than "*.*": settings files often have no extension.
@@ -98,6 +97,11 @@ QString QtFileDialogs::openFile(QWidget* parent) {
 }
 
 QString QtFileDialogs::saveFile(QWidget* parent) { return QFileDialog::getSaveFileName(parent); }
+
+bool QtFileDialogs::choosePrinter(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 ActivationTracker::ActivationTracker(QObject* parent) : QObject(parent) {}
 

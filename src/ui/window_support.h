@@ -5,6 +5,7 @@
 // tracker that tells why a window became active.
 
 #include <QAbstractButton>
+#include <QPrinter>
 #include <QColor>
 #include <QLineEdit>
 #include <QPointer>
@@ -15,6 +16,7 @@
 #include <map>
 
 #include "state/ui_port.h"
+#include "ui/palette.h"
 
 namespace nk::ui {
 
@@ -29,8 +31,6 @@ inline QColor windowBackground() { return {255, 255, 128}; }
 void setupFixedWindow(QWidget* w, int widthTwips, int heightTwips, const QString& title);
 void centreOnScreen(QWidget* w);
 
-// Colour number 0..15 of the 16-colour palette.
-QColor paletteColour(int n);
 // A whole-number colour with red in its lowest byte (255 red, 65535 yellow).
 QColor fromColourValue(int value);
 
@@ -48,14 +48,15 @@ std::string utf8(const QString& s);
 
 // Message boxes with an icon, one OK button and a title; and the two
 // questions the program asks. An empty title is the program's own.
-enum class Question { YesNo, RetryCancel };
-enum class Answer { Yes, No, Retry, Cancel };
+enum class Question { YesNo, RetryCancel, OkCancel };
+enum class Answer { Yes, No, Retry, Cancel, Ok };
 
 class MessageService {
 public:
     virtual ~MessageService() = default;
     virtual void show(QWidget* parent, const QString& text, const QString& title, MsgIcon icon) = 0;
     virtual Answer ask(QWidget* parent, const QString& text, const QString& title, MsgIcon icon, Question q) = 0;
+    virtual void beep();
 };
 
 // The real thing: modal message boxes.
@@ -65,18 +66,22 @@ public:
     Answer ask(QWidget* parent, const QString& text, const QString& title, MsgIcon icon, Question q) override;
 };
 
-// The file dialogs: a chosen path, or an empty one when the user cancelled.
+// The common dialogs. The file dialogs give a chosen path, or an empty one
+// when the user cancelled; the print dialog sets up the printer and answers
+// false when the user cancelled.
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     virtual QString openFile(QWidget* parent) = 0;
     virtual QString saveFile(QWidget* parent) = 0;
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer) = 0;
 };
 
 class QtFileDialogs : public FileDialogs {
 public:
     QString openFile(QWidget* parent) override;
     QString saveFile(QWidget* parent) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 // Why a window became active: the program's windows recalculate when the user

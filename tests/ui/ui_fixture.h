@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -28,14 +29,18 @@ public:
     Answer ask(QWidget*, const QString& text, const QString& title, MsgIcon icon, Question q) override {
         shown.push_back({text, title, icon});
         asked.push_back(q);
+        if (beforeAnswer) beforeAnswer();
         if (answers.empty()) return q == Question::YesNo ? Answer::No : Answer::Cancel;
         const Answer a = answers.front();
         answers.erase(answers.begin());
         return a;
     }
+    void beep() override { ++beeps; }
     std::vector<Shown> shown;
+    int beeps = 0;
     std::vector<Question> asked;
     std::vector<Answer> answers;
+    std::function<void()> beforeAnswer;  // what the user does before answering
 };
 
 // File dialogs that return the scripted paths, then nothing (cancelled).
@@ -43,7 +48,18 @@ class ScriptedDialogs : public FileDialogs {
 public:
     QString openFile(QWidget*) override { return next(); }
     QString saveFile(QWidget*) override { return next(); }
+    // The print dialog prints to the scripted PDF files, then is cancelled.
+    bool choosePrinter(QWidget*, QPrinter& printer) override {
+        ++printDialogs;
+        if (pdfFiles.empty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfFiles.front());
+        pdfFiles.erase(pdfFiles.begin());
+        return true;
+    }
     std::vector<QString> paths;
+    std::vector<QString> pdfFiles;
+    int printDialogs = 0;
 
 private:
     QString next() {

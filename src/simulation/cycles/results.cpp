@@ -142,6 +142,13 @@ void Eredmenykiiras(Model& m) {
     t.tablazat1[4] = textForm(r.EredmCsoArany2(1), loc) + " %";
     t.tablazat1[5] = textForm(r.EredmHagyHoTar(1), loc);
     t.tablazat1[6] = textForm(r.EredmFedezetTar(1), loc) + " %";
+    // The data sheet's energy lines carry the table's own figures: Qnap,
+    // Qkoll, Qkieg, Qhaszn over Qnap in per cent, and the solar fraction.
+    r.EnergiaAdat(1) = r.EredmQnap(1);
+    r.EnergiaAdat(2) = (tarTenths + csoTenths) / 10;
+    r.EnergiaAdat(3) = r.EredmHagyHoTar(1);
+    r.EnergiaAdat(4) = sharePercent(tarTenths / 10, r.EredmQnap(1).d());
+    r.EnergiaAdat(5) = r.EredmFedezetTar(1);
     m.ui->showResults(t);
 }
 

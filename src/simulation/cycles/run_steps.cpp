@@ -68,6 +68,12 @@ void dayTypePattern(Model& m, int month) {
     } while (count != target);
 }
 
+RecordedTemperatures recordedTemperatures(int system) {
+    if (system == 21 || system == 22) return {0, true};
+    if (const RecordedTemperatures c = combinedRecordedTemperatures(system); c.tanks > 0) return c;
+    return {hotWaterTanks(system), false};
+}
+
 void simulateDay(Model& m) {
     switch (ix(m.s.Rendszerszam)) {
         case 11: Melegvizrendszer11(m); break;

@@ -4,6 +4,7 @@
 // outdoor temperature rings, the day-type pattern of a month and the
 // dispatch of a day to the chosen system's day simulation.
 
+#include "simulation/hotwater/submodels.h"
 #include "state/model.h"
 
 namespace nk {
@@ -23,6 +24,9 @@ void buildRings(Model& m);
 
 // Clear, average and overcast days of a month, drawn at random.
 void dayTypePattern(Model& m, int month);
+
+// The temperatures a system's day simulation records.
+RecordedTemperatures recordedTemperatures(int system);
 
 // Simulates one day of the system `Rendszerszam`. A system without a day
 // simulation passes the day with every day total at 0.

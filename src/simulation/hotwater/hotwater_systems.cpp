@@ -135,6 +135,18 @@ void startStep(Model& m) {
     m.clock.Felora = Integer(int(m.clock.Perc) / 30);
 }
 
+int hotWaterTanks(int system) {
+    switch (system) {
+        case 11: return kSystem11.tanks;
+        case 12: return kSystem12.tanks;
+        case 13: return kSystem13.tanks;
+        case 14: return kSystem14.tanks;
+        case 15: return kSystem15.tanks;
+        case 16: return kSystem16.tanks;
+        default: return 0;
+    }
+}
+
 void Melegvizrendszer11(Model& m) { runDay(m, kSystem11); }
 void Melegvizrendszer12(Model& m) { runDay(m, kSystem12); }
 void Melegvizrendszer13(Model& m) { runDay(m, kSystem13); }

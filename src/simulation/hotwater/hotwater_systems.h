@@ -18,6 +18,9 @@ void Melegvizrendszer16(Model& m);  // three tanks, collectors charge tanks 3, 2
 // Every day simulation starts by clearing the day totals and day means.
 void zeroDayTotals(Results& r);
 
+// Tanks of a hot-water system; 0 for any other system number.
+int hotWaterTanks(int system);
+
 // Hours split into sub-steps: two, or more when the hour's draw or the
 // collector power is large against the smallest tank.
 Integer stepsInHour(const Model& m, int G);

@@ -118,6 +118,13 @@ void drawOffStep(Model& m, int tanks);
 void standingLoss(double& T, int N);
 
 // --- Recording a day ----------------------------------------------------------
+// The temperatures a system's day simulation records: the layers of tanks
+// 1 to `tanks` and the pool.
+struct RecordedTemperatures {
+    int tanks = 0;
+    bool pool = false;
+};
+
 // The daily and monthly cycles keep hourly values.
 bool hourlyCycle(const Model& m);
 // Steps of a recorded day, and every step of the cycles without warm-up

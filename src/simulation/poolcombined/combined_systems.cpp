@@ -262,6 +262,12 @@ void threeConsumerCollectorStep(Model& m, int G) {
     if (m.st.Kollallapot == 3) poolAttempt(m, G);
 }
 
+RecordedTemperatures combinedRecordedTemperatures(int system) {
+    for (const CombinedSystem* sys : {&kSystem41, &kSystem42, &kSystem43, &kSystem44, &kSystem45})
+        if (sys->number == system) return {sys->recordedTanks(), sys->pool()};
+    return {};
+}
+
 void Rendszer41(Model& m) { runCombinedDay(m, kSystem41); }
 void Kombinalt42(Model& m) { runCombinedDay(m, kSystem42); }
 void Kombinalt43(Model& m) { runCombinedDay(m, kSystem43); }

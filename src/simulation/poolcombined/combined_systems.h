@@ -24,6 +24,10 @@ void Kombinalt45(Model& m);
 // irradiance G: systems 41 to 43 test the draw against the smallest tank,
 // 44 and 45 against tank 1 and their collectors against both tank volumes.
 // The collector rules, and the draw rule of 41 to 43, may lower the count.
+// What a combined system records (the buffer as tank 2); nothing for any
+// other system number.
+RecordedTemperatures combinedRecordedTemperatures(int system);
+
 Integer combinedStepsInHour(const Model& m, int G, int system);
 
 // Tank 1 as the collectors charge it. The pre-heat tank of system 43

@@ -9,7 +9,9 @@
 #include "state/working_copies.h"
 #include "ui/calculation/colour_dialog.h"
 #include "ui/calculation/period_dialog.h"
+#include "ui/calculation/sizing_sheet.h"
 #include "ui/settings/settings_window.h"
+#include "ui/month_names.h"
 
 namespace nk::ui {
 
@@ -18,9 +20,6 @@ namespace {
 // The designed area of the window and the band of calculation options right of it.
 constexpr int kVisibleWidth = 11145;
 constexpr int kBandWidth = 3600;
-
-const char* const kMonthNames[12] = {"Január", "Február", "Március",   "Április", "Május",    "Június",
-                                     "Július", "Augusztus", "Szeptember", "Október", "November", "December"};
 
 const char* const kRowTexts[7] = {
     "Napkollektorok felületére érkező napsugárzás, Qnap [kWh/év]",
@@ -73,8 +72,8 @@ void Swatch::paintEvent(QPaintEvent*) {
     }
 }
 
-FrmKombinalt::FrmKombinalt(Model& model, MessageService& messages, ActivationTracker& tracker)
-    : fields_(new FieldChecks(this)), m_(model), messages_(messages), tracker_(tracker) {
+FrmKombinalt::FrmKombinalt(Model& model, MessageService& messages, FileDialogs& dialogs, ActivationTracker& tracker)
+    : fields_(new FieldChecks(this)), m_(model), messages_(messages), dialogs_(dialogs), tracker_(tracker) {
     setupFixedWindow(this, kVisibleWidth + kBandWidth, 7860, QStringLiteral("Csővezeték hőveszteség számítás"));
     setWindowIcon(QIcon(QStringLiteral(":/nk/app_icon.svg")));
     buildVisibleArea();
@@ -269,6 +268,7 @@ void FrmKombinalt::buildOptionBand() {
     arial.setFamily(QStringLiteral("Arial"));
     Command7->setFont(arial);
     paintBackground(Command7, QColor(224, 224, 224));
+    connect(Command7, &QPushButton::clicked, this, [this] { Command7_Click(); });
 }
 
 void FrmKombinalt::buildHiddenControls() {
@@ -396,8 +396,13 @@ void FrmKombinalt::Option4_Click() {
     clearOption(day);
     select(day, [this] { Option10_Click(m_.s.Kezdonap - 1); });
     Combo1->setEnabled(true);
-    Text1_0->setText(QStringLiteral("Hőszükséglet, hőnyereség [kW]"));
-    Text1_4->setText(QStringLiteral("Hőteljesítmények [kW]"));
+    showChartCaptions(true);
+}
+
+void FrmKombinalt::showChartCaptions(bool daily) {
+    const ChartCaptions c = chartCaptions(daily);
+    Text1_0->setText(c.heat);
+    Text1_4->setText(c.quantities);
 }
 
 void FrmKombinalt::disableDailyOptions(bool periodButton, bool monthList) {
@@ -415,8 +420,7 @@ void FrmKombinalt::Option5_Click() {
 
 void FrmKombinalt::Option6_Click() {
     disableDailyOptions(false, false);
-    Text1_0->setText(QStringLiteral("Hőszükséglet, hőnyereség [kWh/hónap]"));
-    Text1_4->setText(QStringLiteral("Hőmennyiségek [kWh/hónap]"));
+    showChartCaptions(false);
     m_.s.Szamitasmod = 3;
 }
 

@@ -54,7 +54,7 @@ protected:
 class FrmKombinalt : public QWidget, public UiPort {
     Q_OBJECT
 public:
-    FrmKombinalt(Model& model, MessageService& messages, ActivationTracker& tracker);
+    FrmKombinalt(Model& model, MessageService& messages, FileDialogs& dialogs, ActivationTracker& tracker);
     ~FrmKombinalt() override;
 
     // Public procedures other windows call.
@@ -81,6 +81,7 @@ public:
     void Command1_Click();
     void Command5_Click();
     void Command8_Click();
+    void Command7_Click();  // prints the sizing data sheet
     void Picture9_Click(int index);
     void Image1_Click(int index);
     void Vissza_Click();
@@ -161,10 +162,14 @@ private:
     void showSchematic(bool visible);
     // The monthly, annual and period cycles use no day type or weekday.
     void disableDailyOptions(bool periodButton, bool monthList);
+    void showChartCaptions(bool daily);
+    // Explains a printing error; true when the user asks to try again.
+    bool printErrorRetry(int number);
 
     FieldChecks* fields_;
     Model& m_;
     MessageService& messages_;
+    FileDialogs& dialogs_;
     ActivationTracker& tracker_;
     bool quitting_ = false;
 };

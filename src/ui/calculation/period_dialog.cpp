@@ -5,6 +5,7 @@
 #include "simulation/hotwater/submodels.h"
 #include "ui/calculation/calculation_window.h"
 #include "ui/window_support.h"
+#include "ui/month_names.h"
 
 namespace nk::ui {
 
@@ -31,10 +32,8 @@ MedIdoszak::MedIdoszak(Model& model, FrmKombinalt& calculationWindow)
 }
 
 void MedIdoszak::Form_Load() {
-    static const char* const kMonths[12] = {"Január", "Február", "Március",    "Április", "Május",    "Június",
-                                            "Július", "Augusztus", "Szeptember", "Október", "November", "December"};
-    for (const char* name : kMonths) Combo1->addItem(QString::fromUtf8(name));
-    for (const char* name : kMonths) Combo2->addItem(QString::fromUtf8(name));
+    for (const char* name : kMonthNames) Combo1->addItem(QString::fromUtf8(name));
+    for (const char* name : kMonthNames) Combo2->addItem(QString::fromUtf8(name));
     if (m_.par.IdoszakHivo == 4) {
         Combo1->setCurrentIndex(m_.s.ElsoHonap - 1);
         Combo2->setCurrentIndex(ix(m_.s.UtolsoHonap) - 1);

@@ -7,13 +7,11 @@
 
 #include "platform/text.h"
 #include "ui/window_support.h"
+#include "ui/month_names.h"
 
 namespace nk::ui {
 
 namespace {
-
-const char* const kMonthNames[12] = {"Január", "Február",   "Március",    "Április", "Május",    "Június",
-                                     "Július", "Augusztus", "Szeptember", "Október", "November", "December"};
 
 // The indicator lines turn degrees into radians with their own, slightly
 // finer constant than the radiation model's.
