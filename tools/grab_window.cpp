@@ -1,7 +1,7 @@
 // grab-window: starts the program as a user would, waits for the start-up,
 // and saves a picture of the calculation window (and, with --dialogs, of the
-// settings window, the tilt and orientation dialog and the period and colour
-// dialogs) for the documentation.
+// settings window, the tilt and orientation dialog, the heater time-programme
+// editor and the period and colour dialogs) for the documentation.
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -16,6 +16,7 @@
 #include "ui/calculation/calculation_window.h"
 #include "ui/calculation/colour_dialog.h"
 #include "ui/calculation/period_dialog.h"
+#include "ui/editors/programme_editor.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/tilt_dialog.h"
 
@@ -56,6 +57,17 @@ int main(int argc, char* argv[]) {
                 settings->Command5_Click();
                 if (settings->tiltDialog) settings->tiltDialog->grab().save(prefix + QStringLiteral("tilt-dialog.png"));
                 if (settings->tiltDialog) settings->tiltDialog->Command2_Click();
+                // The tank heater's weekly programme, a morning and an evening painted on Monday.
+                settings->Option3->click();
+                settings->Command8_Click();
+                if (nk::ui::Idoprog* editor = settings->programmeEditor) {
+                    for (const auto& [first, last] : {std::pair{11, 15}, std::pair{34, 44}}) {
+                        editor->Frame1_MouseDown(1, 250 + 135 * first, 700);
+                        for (int k = first + 1; k <= last; ++k) editor->Frame1_MouseMove(1, 250 + 135 * k, 700);
+                    }
+                    editor->grab().save(prefix + QStringLiteral("programme-editor.png"));
+                    editor->close();
+                }
                 settings->Command2_Click();
             }
             calc->Command8_Click();

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <ostream>
 
+#include "ui/editors/programme_editor.h"
 #include "ui/repeat_button.h"
 #include "ui/settings/settings_window.h"
 #include "ui_fixture.h"
@@ -203,15 +204,22 @@ TEST_F(Groups, TheEditorButtonsHandOverTheHeaterAndItsProgramme) {
     w->Option37->click();  // pool: "Kikapcsolva", weekly, Thursday
     w->Option35[4]->click();
     w->Command9->click();
+    // The editor takes the heater and the view; it opens on its own
+    // programme on Monday, whatever the opener had chosen.
+    ASSERT_TRUE(w->programmeEditor);
+    EXPECT_TRUE(w->programmeEditor->isVisible());
     EXPECT_EQ(m().par.IdoprogFutes, 2);
-    EXPECT_EQ(m().par.IdoprogProgram, 3);
+    EXPECT_EQ(m().par.IdoprogProgram, 4);
     EXPECT_EQ(m().par.IdoprogHeti, 1);
-    EXPECT_EQ(m().par.IdoprogNap, 4);
-    w->Command8->click();  // tank: "Folyamatos", daily; the day stays
+    EXPECT_EQ(m().par.IdoprogNap, 1);
+    w->programmeEditor->close();
+    w->Command8->click();  // tank: "Folyamatos", daily
+    ASSERT_TRUE(w->programmeEditor);
     EXPECT_EQ(m().par.IdoprogFutes, 1);
-    EXPECT_EQ(m().par.IdoprogProgram, 1);
+    EXPECT_EQ(m().par.IdoprogProgram, 4);
     EXPECT_EQ(m().par.IdoprogHeti, 0);
-    EXPECT_EQ(m().par.IdoprogNap, 4);
+    EXPECT_EQ(m().par.IdoprogNap, 1);
+    w->programmeEditor->close();
     w->Command13->click();  // the annual programme shows month by month
     EXPECT_TRUE(w->Option16[1]->isChecked());
     EXPECT_EQ(w->Label24_2->text(), QStringLiteral("Jan."));

@@ -306,6 +306,7 @@ void FrmBeallitasok::Command9_Click() {
     p.IdoprogProgram = CInt(m_.s.BeallMedfutesprogram);
     p.IdoprogHeti = CInt(m_.s.BeallMedfutesheti);
     p.IdoprogNap = p.Medfutesnap;
+    openProgrammeEditor();
 }
 
 void FrmBeallitasok::Option35_Click(int index) {

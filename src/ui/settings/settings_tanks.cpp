@@ -1,6 +1,7 @@
 // The hot-water tanks and the conventional heater of the tank with its
 // time programme.
 
+#include "ui/editors/programme_editor.h"
 #include "ui/settings/settings_layout.h"
 #include "ui/settings/settings_window.h"
 
@@ -108,6 +109,15 @@ void FrmBeallitasok::Command8_Click() {
     p.IdoprogFutes = 1;
     p.IdoprogProgram = CInt(m_.s.BeallTarolofutesprogram);
     p.IdoprogHeti = m_.s.BeallTarolofutesheti;
+    openProgrammeEditor();
+}
+
+// The tank and the pool heater share one editor, made anew at every opening.
+void FrmBeallitasok::openProgrammeEditor() {
+    programmeEditor = new Idoprog(m_, *this, this);
+    programmeEditor->setAttribute(Qt::WA_DeleteOnClose);
+    programmeEditor->Form_Load();
+    programmeEditor->open();  // modal; nothing here waits for it
 }
 
 void FrmBeallitasok::Option25_Click(int index) {

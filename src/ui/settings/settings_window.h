@@ -28,6 +28,7 @@ namespace nk::ui {
 
 class Dolestaj;
 class FrmKombinalt;
+class Idoprog;
 class RepeatButton;
 class TiltDrawing;
 namespace layout {
@@ -137,6 +138,8 @@ public:
 
     // The tilt and orientation dialog while it is open.
     QPointer<Dolestaj> tiltDialog;
+    // The heater time-programme editor while it is open.
+    QPointer<Idoprog> programmeEditor;
 
     // --- Settings files (settings_file_commands.cpp) ---
     void Command3_Click();   // "M&egnyitás"
@@ -321,6 +324,9 @@ private:
 
     // Controller helpers.
     void setControllerEnabled(bool constantMode);
+
+    // The time-programme editor of the heater its opener has named.
+    void openProgrammeEditor();
 
     // The consumption amounts keep a check of their own.
     bool consumptionFieldLeft(int index);
