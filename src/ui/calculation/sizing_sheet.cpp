@@ -36,6 +36,19 @@ public:
     void box(double x1, double y1, double x2, double y2, int border) {
         add({.kind = SheetOp::Kind::Box, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .colour = border});
     }
+    // A title in its own font and colour, ending its line.
+    void title(double x, double y, double points, bool bold, int colour, const QString& text) {
+        at(x, y);
+        font(points, bold);
+        textColour(colour);
+        print(text, true);
+    }
+    // A rule in its own width and colour, which becomes the text colour.
+    void rule(double x1, double y1, double x2, double y2, int w, int colour) {
+        width(w);
+        textColour(colour);
+        line(x1, y1, x2, y2);
+    }
     // A label staying on the line, then its value list at `valueX` ending it.
     void row(double x, const QString& label, double valueX, const QString& value) {
         atX(x);
@@ -411,19 +424,12 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& wi
     SheetWriter w;
     w.simple(SheetOp::Kind::Begin);
     w.font(10, true);
-    w.width(8);
-    w.textColour(2);
 
     // Heading.
-    w.line(10, 26, 195, 26);
-    w.at(174, 21);
-    w.font(10, true);
-    w.textColour(0);
-    w.print(QLocale::system().toString(today, QLocale::ShortFormat), true);
-    w.at(10, 18);
-    w.font(16, true);
-    w.textColour(2);
-    w.print(QStringLiteral("Méretezési adatlap"), true);
+    w.rule(10, 26, 195, 26, 8, 2);
+    const QString date = QLocale::system().toString(today, QLocale::ShortFormat);
+    w.title(174, 21, 10, true, 0, date);
+    w.title(10, 18, 16, true, 2, QStringLiteral("Méretezési adatlap"));
 
     // The installation and the project.
     w.at(15, 30);
@@ -449,12 +455,8 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& wi
            .text = schematicPicture(ix(s.Rendszerszam))});
 
     // Collectors.
-    w.at(10, 65);
-    w.font(9, true);
-    w.textColour(2);
-    w.print(QStringLiteral("NAPKOLLEKTOROK"), true);
-    w.width(5);
-    w.line(43, 68, 195, 68);
+    w.title(10, 65, 9, true, 2, QStringLiteral("NAPKOLLEKTOROK"));
+    w.rule(43, 68, 195, 68, 5, 2);
     w.print(QString(), true);
     w.atX(15);
     w.font(9, false);
@@ -478,15 +480,10 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& wi
               QStringLiteral(".X - ") + numberItem(s.KollC, loc) + QStringLiteral(".Gk.X2"));
     w.at(117, 72);
     w.print(QStringLiteral("Hatásfok:"), true);
-    w.width(5);
-    w.textColour(2);
-    w.line(56, 111, 195, 111);
+    w.rule(56, 111, 195, 111, 5, 2);
 
     // Results.
-    w.at(10, 108);
-    w.font(9, true);
-    w.textColour(2);
-    w.print(QStringLiteral("MÉRETEZÉSI EREDMÉNYEK"), true);
+    w.title(10, 108, 9, true, 2, QStringLiteral("MÉRETEZÉSI EREDMÉNYEK"));
     w.font(9, false);
     w.print(QString(), true);
     w.atX(15);
@@ -497,10 +494,7 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& wi
         const QString cycle = cycleText(m, window, loc, endsLine);
         w.print(cycle, endsLine);
     }
-    w.at(135, 127);
-    w.font(9, true);
-    w.textColour(0);
-    w.print(QStringLiteral("Hőmérsékletek [°C]"), true);
+    w.title(135, 127, 9, true, 0, QStringLiteral("Hőmérsékletek [°C]"));
     w.at(135, 167);
     w.print(window.caption0, true);
     w.at(135, 206);
@@ -565,18 +559,11 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& wi
     for (const auto& [label, value] : rows) w.row(25, QString::fromUtf8(label), 108, value);
     w.at(152, 254);
     w.print(QStringLiteral("Energetikai adatok"), true);
-    w.textColour(0);
-    w.width(1);
-    w.line(15, 244, 195, 244);
+    w.rule(15, 244, 195, 244, 1, 0);
 
     // Footer.
-    w.at(107, 271);
-    w.font(10, false);
-    w.textColour(2);
-    w.print(QStringLiteral("Csővezeték hőveszteség számítás – ") + QLocale::system().toString(today, QLocale::ShortFormat),
-            true);
-    w.width(5);
-    w.line(10, 270, 195, 270);
+    w.title(107, 271, 10, false, 2, QStringLiteral("Csővezeték hőveszteség számítás – ") + date);
+    w.rule(10, 270, 195, 270, 5, 2);
     w.simple(SheetOp::Kind::End);
     return std::move(w.ops);
 }

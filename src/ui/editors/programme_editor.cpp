@@ -360,36 +360,61 @@ void Idoprog::Command1_Click() {
     accept();
 }
 
+// The settings window's controls of one heater, with the handlers that
+// selecting them runs.
+struct HeaterControls {
+    std::function<void()> storeChoice;  // the programme and daily or weekly
+    Integer& day;
+    QRadioButton* firstDay;
+    std::function<void()> firstDayClick;
+    QComboBox* list;
+    std::function<void()> listClick;
+    QRadioButton* daily;
+    std::function<void()> dailyClick;
+    QRadioButton* weeklyOption;
+    std::function<void()> weeklyClick;
+    std::function<void()> chart;
+};
+
 void Idoprog::handBackTankHeating() {
-    Settings& s = m_.s;
-    WindowParameters& p = m_.par;
     FrmBeallitasok& w = settings_;
-    s.BeallTarolofutesprogram = p.IdoprogProgram;
-    s.BeallTarolofutesheti = p.IdoprogHeti;
-    if (p.IdoprogHeti == 1) {
-        p.IdoprogNap = 1;
-        layout::select(w.Option25[1], [&w] { w.Option25_Click(1); });
-    }
-    layout::selectIndex(w.Combo4, Combo1->currentIndex(), [&w] { w.Combo4_Click(); });
-    setOptionValue(w.Option4, Option1->isChecked(), [&w] { w.Option4_Click(); });
-    setOptionValue(w.Option3, Option2->isChecked(), [&w] { w.Option3_Click(); });
-    w.HMVIdoprogramgrafikon();
+    Settings& s = m_.s;
+    const WindowParameters& p = m_.par;
+    handBack({[&] {
+                  s.BeallTarolofutesprogram = p.IdoprogProgram;
+                  s.BeallTarolofutesheti = p.IdoprogHeti;
+              },
+              m_.par.IdoprogNap, w.Option25[1],
+              [&w] { w.Option25_Click(1); }, w.Combo4, [&w] { w.Combo4_Click(); }, w.Option4,
+              [&w] { w.Option4_Click(); }, w.Option3, [&w] { w.Option3_Click(); },
+              [&w] { w.HMVIdoprogramgrafikon(); }});
 }
 
 void Idoprog::handBackPoolHeating() {
-    Settings& s = m_.s;
-    WindowParameters& p = m_.par;
     FrmBeallitasok& w = settings_;
-    s.BeallMedfutesprogram = p.IdoprogProgram;
-    s.BeallMedfutesheti = p.IdoprogHeti;
+    Settings& s = m_.s;
+    const WindowParameters& p = m_.par;
+    handBack({[&] {
+                  s.BeallMedfutesprogram = p.IdoprogProgram;
+                  s.BeallMedfutesheti = p.IdoprogHeti;
+              },
+              m_.par.Medfutesnap, w.Option35[1],
+              [&w] { w.Option35_Click(1); }, w.Combo1, [&w] { w.Combo1_Click(); }, w.Option36,
+              [&w] { w.Option36_Click(); }, w.Option37, [&w] { w.Option37_Click(); },
+              [&w] { w.Medprogramgrafikon(); }});
+}
+
+void Idoprog::handBack(const HeaterControls& c) {
+    const WindowParameters& p = m_.par;
+    c.storeChoice();
     if (p.IdoprogHeti == 1) {
-        p.Medfutesnap = 1;
-        layout::select(w.Option35[1], [&w] { w.Option35_Click(1); });
+        c.day = 1;
+        layout::select(c.firstDay, c.firstDayClick);
     }
-    layout::selectIndex(w.Combo1, Combo1->currentIndex(), [&w] { w.Combo1_Click(); });
-    setOptionValue(w.Option36, Option1->isChecked(), [&w] { w.Option36_Click(); });
-    setOptionValue(w.Option37, Option2->isChecked(), [&w] { w.Option37_Click(); });
-    w.Medprogramgrafikon();
+    layout::selectIndex(c.list, Combo1->currentIndex(), c.listClick);
+    setOptionValue(c.daily, Option1->isChecked(), c.dailyClick);
+    setOptionValue(c.weeklyOption, Option2->isChecked(), c.weeklyClick);
+    c.chart();
 }
 
 }  // namespace nk::ui

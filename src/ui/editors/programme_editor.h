@@ -95,6 +95,7 @@ private:
     void dayChosen(int day);
     void handBackTankHeating();
     void handBackPoolHeating();
+    void handBack(const struct HeaterControls& c);
     bool customProgramme() const { return m_.par.IdoprogProgram == 4; }
     Integer& stored(int daily, int day, int field);
 
