@@ -26,6 +26,7 @@
 
 namespace nk::ui {
 
+class Automatika;
 class Dolestaj;
 class FrmKombinalt;
 class RepeatButton;
@@ -137,6 +138,8 @@ public:
 
     // The tilt and orientation dialog while it is open.
     QPointer<Dolestaj> tiltDialog;
+    // The controller's annual programme editor, made at its first opening.
+    QPointer<Automatika> controllerEditor;
 
     // --- Settings files (settings_file_commands.cpp) ---
     void Command3_Click();   // "M&egnyitás"
