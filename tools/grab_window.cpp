@@ -1,7 +1,7 @@
 // grab-window: starts the program as a user would, waits for the start-up,
 // and saves a picture of the calculation window (and, with --dialogs, of the
-// settings window, the tilt and orientation dialog and the period and colour
-// dialogs) for the documentation.
+// settings window, the tilt and orientation dialog, the controller's annual
+// programme editor and the period and colour dialogs) for the documentation.
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -16,6 +16,7 @@
 #include "ui/calculation/calculation_window.h"
 #include "ui/calculation/colour_dialog.h"
 #include "ui/calculation/period_dialog.h"
+#include "ui/editors/controller_editor.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/tilt_dialog.h"
 
@@ -56,6 +57,16 @@ int main(int argc, char* argv[]) {
                 settings->Command5_Click();
                 if (settings->tiltDialog) settings->tiltDialog->grab().save(prefix + QStringLiteral("tilt-dialog.png"));
                 if (settings->tiltDialog) settings->tiltDialog->Command2_Click();
+                settings->Command13_Click();
+                if (nk::ui::Automatika* editor = settings->controllerEditor) {
+                    // A chosen row and the pool switched off in winter show the colours.
+                    editor->Label4_Click(5);
+                    editor->Text_Click(1, 6);
+                    for (int month : {1, 2, 12}) editor->Frame1_MouseDown(2, 2300 + 570 * (month - 1), 3650);
+                    editor->Label2_Click(1);
+                    editor->grab().save(prefix + QStringLiteral("controller-editor.png"));
+                    editor->Command3_Click();
+                }
                 settings->Command2_Click();
             }
             calc->Command8_Click();
