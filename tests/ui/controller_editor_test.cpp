@@ -1,3 +1,5 @@
+#include "ui/editors/controller_editor.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +13,6 @@
 #include <utility>
 
 #include "state/defaults.h"
-#include "ui/editors/controller_editor.h"
 #include "ui/editors/controller_grid.h"
 #include "ui/repeat_button.h"
 #include "ui/settings/settings_window.h"
@@ -155,9 +156,8 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, MonthHit,
                          ::testing::Values(HitCase{-600, 0}, HitCase{0, 0}, HitCase{1140, 0}, HitCase{1709, 0},
                                            HitCase{1710, 0}, HitCase{2279, 0}, HitCase{2279.9, 0}, HitCase{2280, 1},
                                            HitCase{2849, 1}, HitCase{2849.5, 1}, HitCase{2850, 2}, HitCase{5000, 5},
-                                           HitCase{8549, 11}, HitCase{8550, 12}, HitCase{9119, 12},
-                                           HitCase{9119.9, 12}, HitCase{9120, 0}, HitCase{20000, 0}, HitCase{1e12, 0},
-                                           HitCase{-1e12, 0}));
+                                           HitCase{8549, 11}, HitCase{8550, 12}, HitCase{9119, 12}, HitCase{9119.9, 12},
+                                           HitCase{9120, 0}, HitCase{20000, 0}, HitCase{1e12, 0}, HitCase{-1e12, 0}));
 
 class BandHit : public ::testing::TestWithParam<HitCase> {};
 TEST_P(BandHit, FindsTheOnOffRow) { EXPECT_EQ(onOffRowAt(GetParam().at), GetParam().expected); }
@@ -166,14 +166,14 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, BandHit,
                                            HitCase{1200, 3}, HitCase{1379.9, 3}, HitCase{1380, 0}, HitCase{1500, 0},
                                            HitCase{1920, 0}, HitCase{1921, 6}, HitCase{2189, 6}, HitCase{2190, 0},
                                            HitCase{2730, 0}, HitCase{2731, 9}, HitCase{2999, 9}, HitCase{3000, 0},
-                                           HitCase{3540, 0}, HitCase{3541, 12}, HitCase{3650, 12},
-                                           HitCase{3809.9, 12}, HitCase{3810, 0}, HitCase{5000, 0}));
+                                           HitCase{3540, 0}, HitCase{3541, 12}, HitCase{3650, 12}, HitCase{3809.9, 12},
+                                           HitCase{3810, 0}, HitCase{5000, 0}));
 
 struct SwitchCase {
     const char* name;
     double x, y;
     int button;
-    bool startOn;  // every field before the press
+    bool startOn;    // every field before the press
     int row, month;  // the field switched; 0 none
 };
 void PrintTo(const SwitchCase& c, std::ostream* os) { *os << c.name; }
@@ -196,23 +196,22 @@ TEST_P(FieldSwitch, SwitchesAtMostTheFieldUnderThePointer) {
     EXPECT_EQ(onFields(), expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, FieldSwitch,
-    ::testing::Values(SwitchCase{"left_on_january_tank1", 2300, 1200, 1, false, 3, 1},
-                      SwitchCase{"band_top_excluded", 2300, 1110, 1, false, 0, 0},
-                      SwitchCase{"band_bottom_excluded", 2300, 1380, 1, false, 0, 0},
-                      SwitchCase{"below_the_band", 2300, 1500, 1, false, 0, 0},
-                      SwitchCase{"december_last_twip", 9119, 1200, 1, false, 3, 12},
-                      SwitchCase{"right_of_december", 9120, 1200, 1, false, 0, 0},
-                      SwitchCase{"left_of_january", 2279, 1200, 1, false, 0, 0},
-                      SwitchCase{"right_off_pool", 2300, 3650, 2, true, 12, 1},
-                      SwitchCase{"right_off_tank3_july", monthLeft(7) + 10, 2800, 2, true, 9, 7},
-                      SwitchCase{"left_on_tank2_june", monthLeft(6), 2000, 1, false, 6, 6},
-                      SwitchCase{"no_button", 2300, 3650, 0, true, 0, 0},
-                      SwitchCase{"both_buttons", 2300, 3650, 3, true, 0, 0},
-                      SwitchCase{"both_buttons_from_off", 2300, 3650, 3, false, 0, 0},
-                      SwitchCase{"middle_button", 2300, 3650, 4, true, 0, 0},
-                      SwitchCase{"middle_button_from_off", 2300, 3650, 4, false, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(Cases, FieldSwitch,
+                         ::testing::Values(SwitchCase{"left_on_january_tank1", 2300, 1200, 1, false, 3, 1},
+                                           SwitchCase{"band_top_excluded", 2300, 1110, 1, false, 0, 0},
+                                           SwitchCase{"band_bottom_excluded", 2300, 1380, 1, false, 0, 0},
+                                           SwitchCase{"below_the_band", 2300, 1500, 1, false, 0, 0},
+                                           SwitchCase{"december_last_twip", 9119, 1200, 1, false, 3, 12},
+                                           SwitchCase{"right_of_december", 9120, 1200, 1, false, 0, 0},
+                                           SwitchCase{"left_of_january", 2279, 1200, 1, false, 0, 0},
+                                           SwitchCase{"right_off_pool", 2300, 3650, 2, true, 12, 1},
+                                           SwitchCase{"right_off_tank3_july", monthLeft(7) + 10, 2800, 2, true, 9, 7},
+                                           SwitchCase{"left_on_tank2_june", monthLeft(6), 2000, 1, false, 6, 6},
+                                           SwitchCase{"no_button", 2300, 3650, 0, true, 0, 0},
+                                           SwitchCase{"both_buttons", 2300, 3650, 3, true, 0, 0},
+                                           SwitchCase{"both_buttons_from_off", 2300, 3650, 3, false, 0, 0},
+                                           SwitchCase{"middle_button", 2300, 3650, 4, true, 0, 0},
+                                           SwitchCase{"middle_button_from_off", 2300, 3650, 4, false, 0, 0}));
 
 TEST_F(Grid, DraggingPaintsEveryFieldThePointerPasses) {
     // Right button along the pool's row: every month off.
@@ -243,13 +242,13 @@ TEST_P(CellNumber, ReadsTheCellAsItIsShown) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CellNumber,
     ::testing::Values(NumberCase{"22,5", true, 22.5}, NumberCase{"22.5", true, 22.5}, NumberCase{"22,5", false, 22.5},
-                      NumberCase{"22.5", false, 22.5}, NumberCase{" 22,5 ", true, 22.5},
-                      NumberCase{"60\n", true, 60}, NumberCase{"-3", false, -3}, NumberCase{"1E2", true, 100},
-                      NumberCase{"1 000", true, 1000}, NumberCase{"1,000", false, 1000},
-                      NumberCase{"abc", true, std::nullopt}, NumberCase{"", false, std::nullopt},
-                      NumberCase{"  ", true, std::nullopt}, NumberCase{"22,5abc", true, std::nullopt},
-                      NumberCase{"22.5.1", false, std::nullopt}, NumberCase{"2 2", false, std::nullopt},
-                      NumberCase{"1e999", true, std::nullopt}, NumberCase{",", true, std::nullopt}));
+                      NumberCase{"22.5", false, 22.5}, NumberCase{" 22,5 ", true, 22.5}, NumberCase{"60\n", true, 60},
+                      NumberCase{"-3", false, -3}, NumberCase{"1E2", true, 100}, NumberCase{"1 000", true, 1000},
+                      NumberCase{"1,000", false, 1000}, NumberCase{"abc", true, std::nullopt},
+                      NumberCase{"", false, std::nullopt}, NumberCase{"  ", true, std::nullopt},
+                      NumberCase{"22,5abc", true, std::nullopt}, NumberCase{"22.5.1", false, std::nullopt},
+                      NumberCase{"2 2", false, std::nullopt}, NumberCase{"1e999", true, std::nullopt},
+                      NumberCase{",", true, std::nullopt}));
 
 // --- Selecting -------------------------------------------------------------------------
 
@@ -353,23 +352,17 @@ TEST_P(Change, FillsTheSelectedCellsWithTheValueAsTyped) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Change,
-    ::testing::Values(ChangeCase{"letters", 1, "abc", kNotANumber}, ChangeCase{"empty", 2, "", kNotANumber},
-                      ChangeCase{"number_then_letters", 4, "12abc", kNotANumber},
-                      ChangeCase{"difference_too_high", 1, "30", kDifference},
-                      ChangeCase{"difference_upper_bound", 1, "25", ""},
-                      ChangeCase{"difference_lower_bound", 7, "5", ""},
-                      ChangeCase{"difference_just_below", 10, "4,9", kDifference},
-                      ChangeCase{"difference_just_above", 4, "25,5", kDifference},
-                      ChangeCase{"pool_maximum_upper_bound", 11, "100", ""},
-                      ChangeCase{"maximum_above", 2, "101", kMaximum},
-                      ChangeCase{"maximum_lower_bound", 5, "20", ""},
-                      ChangeCase{"maximum_just_below", 8, "19,99", kMaximum},
-                      ChangeCase{"pool_half_kept_as_typed", 11, "22,5", ""},
-                      ChangeCase{"point_in_comma_notation", 2, "22.5", ""},
-                      ChangeCase{"comma_in_point_notation", 2, "22,5", "", false},
-                      ChangeCase{"blanks_copied_too", 1, " 7 ", ""},
-                      ChangeCase{"no_row_yet_number", 0, "20", ""},
-                      ChangeCase{"no_row_yet_letters", 0, "x", kNotANumber}));
+    ::testing::Values(
+        ChangeCase{"letters", 1, "abc", kNotANumber}, ChangeCase{"empty", 2, "", kNotANumber},
+        ChangeCase{"number_then_letters", 4, "12abc", kNotANumber},
+        ChangeCase{"difference_too_high", 1, "30", kDifference}, ChangeCase{"difference_upper_bound", 1, "25", ""},
+        ChangeCase{"difference_lower_bound", 7, "5", ""}, ChangeCase{"difference_just_below", 10, "4,9", kDifference},
+        ChangeCase{"difference_just_above", 4, "25,5", kDifference},
+        ChangeCase{"pool_maximum_upper_bound", 11, "100", ""}, ChangeCase{"maximum_above", 2, "101", kMaximum},
+        ChangeCase{"maximum_lower_bound", 5, "20", ""}, ChangeCase{"maximum_just_below", 8, "19,99", kMaximum},
+        ChangeCase{"pool_half_kept_as_typed", 11, "22,5", ""}, ChangeCase{"point_in_comma_notation", 2, "22.5", ""},
+        ChangeCase{"comma_in_point_notation", 2, "22,5", "", false}, ChangeCase{"blanks_copied_too", 1, " 7 ", ""},
+        ChangeCase{"no_row_yet_number", 0, "20", ""}, ChangeCase{"no_row_yet_letters", 0, "x", kNotANumber}));
 
 TEST_F(Grid, ChangeFillsOnlyTheSelectedCellsOfTheRow) {
     grid.clickCell(4, 3);
@@ -448,9 +441,10 @@ TEST_P(ReadBack, StoresTheCellAsShownOrRefusesIt) {
         grid.store(m.prog);
         EXPECT_EQ(working(m.prog, c.row, c.month), c.stored);
         if (!isPoolRow(c.row)) {
-            const Arr2<Var>* arrays[10] = {nullptr, &m.prog.BeallAutBekapcsdT1, &m.prog.BeallAutMaxhofok1, nullptr,
-                                           &m.prog.BeallAutBekapcsdT2, &m.prog.BeallAutMaxhofok2, nullptr,
-                                           &m.prog.BeallAutBekapcsdT3, &m.prog.BeallAutMaxhofok3, nullptr};
+            const Arr2<Var>* arrays[10] = {nullptr, &m.prog.BeallAutBekapcsdT1, &m.prog.BeallAutMaxhofok1,
+                                           nullptr, &m.prog.BeallAutBekapcsdT2, &m.prog.BeallAutMaxhofok2,
+                                           nullptr, &m.prog.BeallAutBekapcsdT3, &m.prog.BeallAutMaxhofok3,
+                                           nullptr};
             EXPECT_EQ((*arrays[c.row])(1, c.month).kind(), VKind::Double);  // the number read, not rounded
         }
         // The other months keep their values.
@@ -469,30 +463,29 @@ TEST_P(ReadBack, StoresTheCellAsShownOrRefusesIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadBack,
-    ::testing::Values(
-        ReadBackCase{"tank_comma_half", 2, 6, "22,5", true, "", 22.5},
-        ReadBackCase{"tank_point_half_in_comma_notation", 2, 6, "22.5", true, "", 22.5},
-        ReadBackCase{"tank_point_half", 5, 12, "22.5", false, "", 22.5},
-        ReadBackCase{"tank_comma_half_in_point_notation", 8, 1, "22,5", false, "", 22.5},
-        ReadBackCase{"tank_blanks_around", 4, 3, " 12 ", true, "", 12},
-        ReadBackCase{"tank_outside_the_editors_bounds", 7, 7, "3", true, "", 3},
-        ReadBackCase{"tank_beyond_16_bits", 2, 2, "40000", true, "", 40000},
-        ReadBackCase{"pool_half_to_even_down", 11, 4, "22,5", true, "", 22},
-        ReadBackCase{"pool_half_to_even_up", 11, 4, "23,5", true, "", 24},
-        ReadBackCase{"pool_point_half", 10, 9, "22.5", false, "", 22},
-        ReadBackCase{"pool_comma_half_in_point_notation", 10, 9, "12,5", false, "", 12},
-        ReadBackCase{"pool_below_half", 10, 1, "7,49", true, "", 7},
-        ReadBackCase{"pool_negative_half", 10, 1, "-0,5", true, "", 0},
-        ReadBackCase{"pool_top_of_16_bits", 11, 12, "32767,4", true, "", 32767},
-        ReadBackCase{"pool_bottom_half_to_even", 11, 12, "-32768,5", true, "", -32768},
-        ReadBackCase{"pool_maximum_rounds_past_16_bits", 11, 12, "32767,5", true, kMaximum, 0},
-        ReadBackCase{"pool_maximum_far_beyond", 11, 3, "1E6", true, kMaximum, 0},
-        ReadBackCase{"pool_difference_below_16_bits", 10, 5, "-32769", true, kDifference, 0},
-        ReadBackCase{"pool_difference_beyond_in_point_notation", 10, 5, "40000", false, kDifference, 0},
-        ReadBackCase{"letters", 1, 1, "abc", true, kNotANumber, 0},
-        ReadBackCase{"number_then_letters", 5, 5, "22,5abc", true, kNotANumber, 0},
-        ReadBackCase{"empty_cell", 11, 8, "", true, kNotANumber, 0},
-        ReadBackCase{"pool_letters", 10, 2, "tíz", false, kNotANumber, 0}));
+    ::testing::Values(ReadBackCase{"tank_comma_half", 2, 6, "22,5", true, "", 22.5},
+                      ReadBackCase{"tank_point_half_in_comma_notation", 2, 6, "22.5", true, "", 22.5},
+                      ReadBackCase{"tank_point_half", 5, 12, "22.5", false, "", 22.5},
+                      ReadBackCase{"tank_comma_half_in_point_notation", 8, 1, "22,5", false, "", 22.5},
+                      ReadBackCase{"tank_blanks_around", 4, 3, " 12 ", true, "", 12},
+                      ReadBackCase{"tank_outside_the_editors_bounds", 7, 7, "3", true, "", 3},
+                      ReadBackCase{"tank_beyond_16_bits", 2, 2, "40000", true, "", 40000},
+                      ReadBackCase{"pool_half_to_even_down", 11, 4, "22,5", true, "", 22},
+                      ReadBackCase{"pool_half_to_even_up", 11, 4, "23,5", true, "", 24},
+                      ReadBackCase{"pool_point_half", 10, 9, "22.5", false, "", 22},
+                      ReadBackCase{"pool_comma_half_in_point_notation", 10, 9, "12,5", false, "", 12},
+                      ReadBackCase{"pool_below_half", 10, 1, "7,49", true, "", 7},
+                      ReadBackCase{"pool_negative_half", 10, 1, "-0,5", true, "", 0},
+                      ReadBackCase{"pool_top_of_16_bits", 11, 12, "32767,4", true, "", 32767},
+                      ReadBackCase{"pool_bottom_half_to_even", 11, 12, "-32768,5", true, "", -32768},
+                      ReadBackCase{"pool_maximum_rounds_past_16_bits", 11, 12, "32767,5", true, kMaximum, 0},
+                      ReadBackCase{"pool_maximum_far_beyond", 11, 3, "1E6", true, kMaximum, 0},
+                      ReadBackCase{"pool_difference_below_16_bits", 10, 5, "-32769", true, kDifference, 0},
+                      ReadBackCase{"pool_difference_beyond_in_point_notation", 10, 5, "40000", false, kDifference, 0},
+                      ReadBackCase{"letters", 1, 1, "abc", true, kNotANumber, 0},
+                      ReadBackCase{"number_then_letters", 5, 5, "22,5abc", true, kNotANumber, 0},
+                      ReadBackCase{"empty_cell", 11, 8, "", true, kNotANumber, 0},
+                      ReadBackCase{"pool_letters", 10, 2, "tíz", false, kNotANumber, 0}));
 
 TEST_F(Grid, ReadBackNamesTheFirstRefusedCellMonthByMonth) {
     grid.setText(11, 3, "99999");
@@ -524,7 +517,8 @@ class Editor : public ::testing::Test {
 protected:
     void SetUp() override {
         Alapertekek(m);
-        editor = std::make_unique<Automatika>(m, messages, [this] { handedBack(); }, nullptr);
+        editor = std::make_unique<Automatika>(
+            m, messages, [this] { handedBack(); }, nullptr);
         for (RepeatButton* b : editor->Command1) b->setManualClock(true);
         editor->Form_Load();
     }
@@ -556,7 +550,9 @@ protected:
         return image.pixelColor(twRect(monthLeft(month), rowTopTwips(row), kCellWidth, kFieldHeight).center());
     }
     // A point of the grid frame, given in twips, in the window's coordinates.
-    QPoint inWindow(int xTwips, int yTwips) { return editor->Frame1->mapTo(editor.get(), QPoint(xTwips / 15, yTwips / 15)); }
+    QPoint inWindow(int xTwips, int yTwips) {
+        return editor->Frame1->mapTo(editor.get(), QPoint(xTwips / 15, yTwips / 15));
+    }
 
     Model m;
     testing::ScriptedMessages messages;
@@ -704,18 +700,17 @@ TEST_P(Spinner, StepsTheValueBoxOncePerTick) {
     for (int month = 1; month <= 12; ++month) EXPECT_EQ(editor->cell(1, month)->text(), QStringLiteral("10"));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Spinner,
-    ::testing::Values(HoldCase{"a_click_is_one_step", 1, "10", 0, 0, "11", true},
-                      HoldCase{"held_up_to_the_bound", 1, "20", 0, 8, "25", false},
-                      HoldCase{"at_the_bound_ends_at_the_second_tick", 4, "25", 0, 2, "25", false},
-                      HoldCase{"maximum_row_passes_25", 5, "25", 0, 3, "28", true},
-                      HoldCase{"down_to_the_maximum_bottom", 2, "23", 1, 6, "20", false},
-                      HoldCase{"half_stops_on_its_whole_part", 7, "6,5", 1, 4, "5,5", false},
-                      HoldCase{"no_row_yet_no_step", 0, "60", 0, 5, "60", true},
-                      HoldCase{"up_to_the_top_of_a_maximum_row", 11, "20", 0, 90, "100", false},
-                      HoldCase{"no_row_runs_a_hundred_ticks", 0, "60", 1, 100, "60", true},
-                      HoldCase{"no_row_ends_after_a_hundred", 0, "60", 1, 101, "60", false}));
+INSTANTIATE_TEST_SUITE_P(Cases, Spinner,
+                         ::testing::Values(HoldCase{"a_click_is_one_step", 1, "10", 0, 0, "11", true},
+                                           HoldCase{"held_up_to_the_bound", 1, "20", 0, 8, "25", false},
+                                           HoldCase{"at_the_bound_ends_at_the_second_tick", 4, "25", 0, 2, "25", false},
+                                           HoldCase{"maximum_row_passes_25", 5, "25", 0, 3, "28", true},
+                                           HoldCase{"down_to_the_maximum_bottom", 2, "23", 1, 6, "20", false},
+                                           HoldCase{"half_stops_on_its_whole_part", 7, "6,5", 1, 4, "5,5", false},
+                                           HoldCase{"no_row_yet_no_step", 0, "60", 0, 5, "60", true},
+                                           HoldCase{"up_to_the_top_of_a_maximum_row", 11, "20", 0, 90, "100", false},
+                                           HoldCase{"no_row_runs_a_hundred_ticks", 0, "60", 1, 100, "60", true},
+                                           HoldCase{"no_row_ends_after_a_hundred", 0, "60", 1, 101, "60", false}));
 
 TEST_F(Editor, TheSpinnerTakesNoStepFromATextThatIsNoNumber) {
     editor->Label4_Click(1);
@@ -812,9 +807,8 @@ TEST_P(Leaving, WithoutOkHandsNothingBack) {
 INSTANTIATE_TEST_SUITE_P(Ways, Leaving,
                          ::testing::Values(LeaveCase{"cancel", [](Automatika& e) { e.Command3->click(); }},
                                            LeaveCase{"close_box", [](Automatika& e) { e.close(); }},
-                                           LeaveCase{"escape", [](Automatika& e) {
-                                                         QTest::keyClick(&e, Qt::Key_Escape);
-                                                     }}));
+                                           LeaveCase{"escape",
+                                                     [](Automatika& e) { QTest::keyClick(&e, Qt::Key_Escape); }}));
 
 struct RefusalCase {
     const char* name;
@@ -849,7 +843,8 @@ TEST_P(OkRefuses, ACellThatCannotBeStoredAndKeepsTheWindowOpen) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, OkRefuses,
                          ::testing::Values(RefusalCase{"pool_maximum_past_16_bits", 11, 7, "40000", kMaximum},
-                                           RefusalCase{"pool_difference_past_16_bits", 10, 2, "-32768,5e1", kDifference},
+                                           RefusalCase{"pool_difference_past_16_bits", 10, 2, "-32768,5e1",
+                                                       kDifference},
                                            RefusalCase{"tank_letters", 2, 11, "hetven", kNotANumber},
                                            RefusalCase{"pool_letters_after_number", 10, 12, "12 fok", kNotANumber}));
 
@@ -895,7 +890,7 @@ TEST_F(Editor, AnAccessKeyReadsTheCellStillBeingTyped) {
     type(editor->cell(7, 10), QStringLiteral("12,5"));
     ASSERT_EQ(editor->focusWidget(), editor->cell(7, 10));
     QTest::keyClick(editor->cell(7, 10), Qt::Key_O, Qt::AltModifier);  // "&OK"
-    QTest::qWait(300);                                                  // the button's animated click
+    QTest::qWait(300);                                                 // the button's animated click
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(working(m.prog, 7, 10), 12.5);
     EXPECT_EQ(autkiirasCalls, 1);

@@ -9,8 +9,8 @@ namespace nk::ui {
 
 namespace {
 
-const char* const kMonthHeads[13] = {"",     "Jan.", "Febr.", "Márc.",  "Ápr.", "Máj.", "Jún.",
-                                     "Júl.", "Aug.", "Szept.", "Okt.", "Nov.", "Dec."};
+const char* const kMonthHeads[13] = {"",     "Jan.", "Febr.",  "Márc.", "Ápr.", "Máj.", "Jún.",
+                                     "Júl.", "Aug.", "Szept.", "Okt.",  "Nov.", "Dec."};
 
 // The cells of row r: `Text2` .. `Text9` hold rows 1, 2, 4, 5, 7, 8, 10, 11.
 constexpr std::array<int, 8> kNumberRows{1, 2, 4, 5, 7, 8, 10, 11};
@@ -131,8 +131,8 @@ void Automatika::buildGrid() {
 
     for (int row : kNumberRows) {
         const bool first = row == 1 || row == 2;
-        auto* h = new ControllerLabel(rowKind(row) == RowKind::Difference ? QStringLiteral("dT [°C]") : QStringLiteral("Tmax [°C]"),
-                                 Frame1);
+        auto* h = new ControllerLabel(
+            rowKind(row) == RowKind::Difference ? QStringLiteral("dT [°C]") : QStringLiteral("Tmax [°C]"), Frame1);
         h->setGeometry(twRect(1290, rowTopTwips(row), first ? 1035 : 1005, kCellHeight));
         h->setAlignment(Qt::AlignCenter);
         h->setFrameShape(QFrame::Box);
@@ -164,7 +164,9 @@ void Automatika::buildGrid() {
     const struct {
         const char* text;
         int left, top, width;
-    } captions[4] = {{"1. tároló", 300, 870, 855}, {"2. tároló", 300, 1680, 855}, {"3. tároló", 300, 2460, 855},
+    } captions[4] = {{"1. tároló", 300, 870, 855},
+                     {"2. tároló", 300, 1680, 855},
+                     {"3. tároló", 300, 2460, 855},
                      {"Medence", 225, 3270, 1005}};
     QFont bold = font();
     bold.setPointSizeF(9.75);

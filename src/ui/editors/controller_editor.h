@@ -104,16 +104,15 @@ public:
     QPushButton* Command4;
     QPushButton* Command2;
     QPushButton* Command3;
-    std::array<QLabel*, 13> Label3{};       // month headers, 1 .. 12
-    std::map<int, ControllerLabel*> Label4;      // row headers of the number rows
-    std::array<ControllerLabel*, 4> Label2{};    // store captions
-    std::map<int, QLabel*> lblBe1;          // "Be" of each on/off row; 0 and 1 the legends
-    std::map<int, QLabel*> lblKi1;          // "Ki" of each on/off row; 0 the legend
-    std::array<QLabel*, 2> Label5{};        // the legends' texts
+    std::array<QLabel*, 13> Label3{};          // month headers, 1 .. 12
+    std::map<int, ControllerLabel*> Label4;    // row headers of the number rows
+    std::array<ControllerLabel*, 4> Label2{};  // store captions
+    std::map<int, QLabel*> lblBe1;             // "Be" of each on/off row; 0 and 1 the legends
+    std::map<int, QLabel*> lblKi1;             // "Ki" of each on/off row; 0 the legend
+    std::array<QLabel*, 2> Label5{};           // the legends' texts
     QLabel* Label1;
 
 private:
-    friend class ControllerFrame;
     void buildGrid();
     void buildControls();
     void setupSpinner();
