@@ -1,7 +1,7 @@
 // grab-window: starts the program as a user would, waits for the start-up,
 // and saves a picture of the calculation window (and, with --dialogs, of the
-// settings window, the tilt and orientation dialog, the heater time-programme
-// editor and the period and colour dialogs) for the documentation.
+// settings window, the tilt and orientation dialog, the editors and the
+// period and colour dialogs) for the documentation.
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -17,6 +17,7 @@
 #include "ui/calculation/colour_dialog.h"
 #include "ui/calculation/period_dialog.h"
 #include "ui/editors/programme_editor.h"
+#include "ui/editors/controller_editor.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/tilt_dialog.h"
 
@@ -67,6 +68,16 @@ int main(int argc, char* argv[]) {
                     }
                     editor->grab().save(prefix + QStringLiteral("programme-editor.png"));
                     editor->close();
+                }
+                settings->Command13_Click();
+                if (nk::ui::Automatika* editor = settings->controllerEditor) {
+                    // A chosen row and the pool switched off in winter show the colours.
+                    editor->Label4_Click(5);
+                    editor->Text_Click(1, 6);
+                    for (int month : {1, 2, 12}) editor->Frame1_MouseDown(2, 2300 + 570 * (month - 1), 3650);
+                    editor->Label2_Click(1);
+                    editor->grab().save(prefix + QStringLiteral("controller-editor.png"));
+                    editor->Command3_Click();
                 }
                 settings->Command2_Click();
             }

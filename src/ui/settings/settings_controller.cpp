@@ -2,6 +2,7 @@
 // temperatures and on/off flags for the three tanks and the pool, or an
 // annual programme shown month by month.
 
+#include "ui/editors/controller_editor.h"
 #include "ui/repeat_button.h"
 #include "ui/settings/settings_layout.h"
 #include "ui/settings/settings_window.h"
@@ -117,6 +118,10 @@ void FrmBeallitasok::Option16_Click(int index) {
 void FrmBeallitasok::Command13_Click() {
     // The annual programme is edited month by month: the window shows it.
     select(Option16[1], [this] { Option16_Click(1); });
+    if (!controllerEditor) controllerEditor = new Automatika(m_, messages_, [this] { Autkiiras(); }, this);
+    controllerEditor->Form_Load();
+    centreOnScreen(controllerEditor);
+    controllerEditor->open();  // modal; nothing here waits for it
 }
 
 void FrmBeallitasok::Autkiiras() {

@@ -26,6 +26,7 @@
 
 namespace nk::ui {
 
+class Automatika;
 class Dolestaj;
 class FrmKombinalt;
 class Idoprog;
@@ -140,6 +141,8 @@ public:
     QPointer<Dolestaj> tiltDialog;
     // The heater time-programme editor while it is open.
     QPointer<Idoprog> programmeEditor;
+    // The controller's annual programme editor, made at its first opening.
+    QPointer<Automatika> controllerEditor;
 
     // --- Settings files (settings_file_commands.cpp) ---
     void Command3_Click();   // "M&egnyitás"
