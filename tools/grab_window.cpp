@@ -1,7 +1,7 @@
 // grab-window: starts the program as a user would, waits for the start-up,
 // and saves a picture of the calculation window (and, with --dialogs, of the
-// settings window, the tilt and orientation dialog and the period and colour
-// dialogs) for the documentation.
+// settings window, the tilt and orientation dialog, the collector catalogue
+// editor and the period and colour dialogs) for the documentation.
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -16,6 +16,7 @@
 #include "ui/calculation/calculation_window.h"
 #include "ui/calculation/colour_dialog.h"
 #include "ui/calculation/period_dialog.h"
+#include "ui/editors/collector_editor.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/tilt_dialog.h"
 
@@ -56,6 +57,11 @@ int main(int argc, char* argv[]) {
                 settings->Command5_Click();
                 if (settings->tiltDialog) settings->tiltDialog->grab().save(prefix + QStringLiteral("tilt-dialog.png"));
                 if (settings->tiltDialog) settings->tiltDialog->Command2_Click();
+                settings->Command6_Click();
+                if (settings->collectorEditor) {
+                    settings->collectorEditor->grab().save(prefix + QStringLiteral("collector-editor.png"));
+                    settings->collectorEditor->reject();
+                }
                 settings->Command2_Click();
             }
             calc->Command8_Click();

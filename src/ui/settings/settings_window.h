@@ -28,6 +28,7 @@ namespace nk::ui {
 
 class Dolestaj;
 class FrmKombinalt;
+class Hatasfok;
 class RepeatButton;
 class TiltDrawing;
 namespace layout {
@@ -74,7 +75,7 @@ public:
     void Combo3_Click();
     void Combo5_Click();
     void Label64_Change();
-    void Command6_Click() {}  // the catalogue editor
+    void Command6_Click();  // the catalogue editor
     void Command5_Click();    // the tilt and orientation dialog
     void Label17_Change();
     void Label18_Change();
@@ -137,6 +138,8 @@ public:
 
     // The tilt and orientation dialog while it is open.
     QPointer<Dolestaj> tiltDialog;
+    // The collector catalogue editor while it is open.
+    QPointer<Hatasfok> collectorEditor;
 
     // --- Settings files (settings_file_commands.cpp) ---
     void Command3_Click();   // "M&egnyitás"
