@@ -191,6 +191,16 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"gk_high", &Hatasfok::Text6, "1001", kGk, "800"},
                       FieldCase{"gk_text", &Hatasfok::Text6, "sok", kNaN, "800"}));
 
+TEST_F(CollectorEditor, EnterInAFieldChecksItAndPressesNoButton) {
+    type(e->Text3, QStringLiteral("0,85"));
+    QTest::keyClick(e->Text3, Qt::Key_Return);
+    EXPECT_TRUE(e->isVisible());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(m().kat.KatDarab(3), 2);
+    EXPECT_TRUE(e->commitEdits());
+    EXPECT_EQ(e->Text3->text(), QStringLiteral("0,85"));
+}
+
 TEST_F(CollectorEditor, ARefusedEntryReturnsToTheLastAcceptedOne) {
     ASSERT_TRUE(enter(e->Text3, QStringLiteral("0,85")));
     EXPECT_FALSE(enter(e->Text3, QStringLiteral("5")));

@@ -42,9 +42,11 @@ FieldEdit* field(QWidget* parent, int left, int top, int width, int height) {
     return e;
 }
 
+// No button is the window's default: Enter in a field presses nothing.
 QPushButton* button(QWidget* parent, const QString& text, int left, int top, int width, int height) {
     auto* b = new QPushButton(text, parent);
     b->setGeometry(twRect(left, top, width, height));
+    b->setAutoDefault(false);
     return b;
 }
 
@@ -131,6 +133,7 @@ void Hatasfok::buildConstants() {
         RepeatButton* b = Command5[std::size_t(i)];
         b->setIcon(arrowIcon(i % 2 == 0));
         b->setIconSize(QSize(9, 5));
+        b->setAutoDefault(false);
     }
 }
 
