@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <algorithm>
-#include <cmath>
 
 #include "state/catalogue_edit.h"
 #include "state/field_check.h"

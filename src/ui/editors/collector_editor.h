@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <array>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
