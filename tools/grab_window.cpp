@@ -18,6 +18,7 @@
 #include "ui/calculation/period_dialog.h"
 #include "ui/editors/programme_editor.h"
 #include "ui/editors/controller_editor.h"
+#include "ui/editors/collector_editor.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/tilt_dialog.h"
 
@@ -78,6 +79,11 @@ int main(int argc, char* argv[]) {
                     editor->Label2_Click(1);
                     editor->grab().save(prefix + QStringLiteral("controller-editor.png"));
                     editor->Command3_Click();
+                }
+                settings->Command6_Click();
+                if (settings->collectorEditor) {
+                    settings->collectorEditor->grab().save(prefix + QStringLiteral("collector-editor.png"));
+                    settings->collectorEditor->reject();
                 }
                 settings->Command2_Click();
             }

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "ui/editors/collector_editor.h"
 #include "ui/repeat_button.h"
 #include "ui/settings/settings_layout.h"
 #include "ui/settings/settings_window.h"
@@ -204,6 +205,13 @@ void FrmBeallitasok::Combo5_Click() {
     m_.s.BeallKollektormodell = Integer(Combo5->currentIndex());
     showCollectorRow();
     Hatasfokgrafikon();
+}
+
+void FrmBeallitasok::Command6_Click() {
+    collectorEditor = new Hatasfok(m_, messages_, *this);
+    collectorEditor->setAttribute(Qt::WA_DeleteOnClose);
+    collectorEditor->Form_Load();
+    collectorEditor->open();  // modal; its "&Bezár" hands the choice back
 }
 
 void FrmBeallitasok::Label64_Change() {

@@ -30,6 +30,7 @@ class Automatika;
 class Dolestaj;
 class FrmKombinalt;
 class Idoprog;
+class Hatasfok;
 class RepeatButton;
 class TiltDrawing;
 namespace layout {
@@ -76,7 +77,7 @@ public:
     void Combo3_Click();
     void Combo5_Click();
     void Label64_Change();
-    void Command6_Click() {}  // the catalogue editor
+    void Command6_Click();  // the catalogue editor
     void Command5_Click();    // the tilt and orientation dialog
     void Label17_Change();
     void Label18_Change();
@@ -143,6 +144,8 @@ public:
     QPointer<Idoprog> programmeEditor;
     // The controller's annual programme editor, made at its first opening.
     QPointer<Automatika> controllerEditor;
+    // The collector catalogue editor while it is open.
+    QPointer<Hatasfok> collectorEditor;
 
     // --- Settings files (settings_file_commands.cpp) ---
     void Command3_Click();   // "M&egnyitás"

@@ -1,0 +1,43 @@
+#pragma once
+
+// Changes to the collector catalogue made by the catalogue editor. The
+// catalogue exists once, so a change is seen at once by both copies of the
+// settings; the active and working collector choices are row indexes into it
+// and must keep naming the models they named.
+
+#include <string>
+#include <string_view>
+
+#include "state/model.h"
+
+namespace nk {
+
+// The figures of one model as the editor stores them.
+struct CollectorFigures {
+    Single area = 0;  // m² per collector
+    Var a, b;         // A and B, the numbers of the editor's fields
+    Single c = 0;
+};
+
+// The built-in models that keep their figures whatever their list position.
+bool isProtectedCollectorName(std::string_view name);
+
+// The model is the active settings' collector: its row must stay.
+bool isActiveCollector(const Settings& s, int type, int model);
+
+// Overwrites the figures of a model; its name stays.
+void storeCollectorFigures(Catalogue& k, int type, int model, const CollectorFigures& f);
+
+// Appends a model to `type`'s list, raising `KatMaxIndex` (and the arrays'
+// bound with it) when the type's new count exceeds it; returns its index.
+int addCollectorModel(Catalogue& k, int type, const std::string& name, const CollectorFigures& f);
+
+// Removes a model, moving the later models of its type up one row, and
+// brings `KatMaxIndex` and the arrays' bound to the largest count of types
+// 1..6. An active or working model index of that type past the removed row
+// moves up with its row; a working index on the removed row falls to the
+// type's first model. The active collector itself is never removed: the
+// caller refuses that (`isActiveCollector`).
+void deleteCollectorModel(Model& m, int type, int model);
+
+}  // namespace nk

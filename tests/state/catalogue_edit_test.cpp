@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "state/catalogue_edit.h"
+#include "state/defaults.h"
+
+namespace nk {
+namespace {
+
+class CatalogueEdit : public ::testing::Test {
+protected:
+    void SetUp() override { Alapertekek(m); }
+    int add(int type, const std::string& name, double a = 0.7) {
+        return addCollectorModel(m.kat, type, name, {2.5f, Var(a), Var(3.5), 0.02f});
+    }
+    int bound() const { return m.kat.KatNev.bounds(1).hi; }
+    Model m;
+};
+
+TEST_F(CatalogueEdit, AnAddRaisesTheBoundOnlyWhenATypeOutgrowsIt) {
+    // Type 3 holds two models: a third fits under the bound of 3.
+    EXPECT_EQ(add(3, "Harmadik"), 2);
+    EXPECT_EQ(m.kat.KatDarab(3), 3);
+    EXPECT_EQ(m.kat.KatMaxIndex, 3);
+    EXPECT_EQ(bound(), 8);  // as allocated at start-up: nothing resized
+
+    // A fourth model of type 5 raises the bound to 4 and resizes to it.
+    EXPECT_EQ(add(5, "Saját", 0.55), 3);
+    EXPECT_EQ(m.kat.KatDarab(5), 4);
+    EXPECT_EQ(m.kat.KatMaxIndex, 4);
+    EXPECT_EQ(bound(), 4);
+    EXPECT_EQ(m.kat.KatNev(5, 3), "Saját");
+    EXPECT_EQ(m.kat.KatFelulet(5, 3), 2.5f);
+    EXPECT_EQ(m.kat.KatA(5, 3).d(), 0.55);
+    EXPECT_EQ(m.kat.KatB(5, 3).d(), 3.5);
+    EXPECT_EQ(m.kat.KatC(5, 3), 0.02f);
+    EXPECT_EQ(m.kat.KatNev(3, 2), "Harmadik");  // kept through the resize
+    EXPECT_EQ(m.kat.KatNev(5, 2), "Brimstell R400");
+
+    EXPECT_EQ(add(5, "Még egy"), 4);
+    EXPECT_EQ(m.kat.KatMaxIndex, 5);
+    EXPECT_EQ(bound(), 5);
+}
+
+TEST_F(CatalogueEdit, ADeleteMovesTheLaterRowsUpAndShrinksTheBound) {
+    add(5, "Első");
+    add(5, "Második", 0.6);
+    add(5, "Harmadik", 0.65);
+    ASSERT_EQ(m.kat.KatMaxIndex, 6);
+    deleteCollectorModel(m, 5, 4);
+    EXPECT_EQ(m.kat.KatDarab(5), 5);
+    EXPECT_EQ(m.kat.KatNev(5, 3), "Első");
+    EXPECT_EQ(m.kat.KatNev(5, 4), "Harmadik");
+    EXPECT_EQ(m.kat.KatA(5, 4).d(), 0.65);
+    EXPECT_EQ(m.kat.KatMaxIndex, 5);
+    EXPECT_EQ(bound(), 5);
+    deleteCollectorModel(m, 5, 3);
+    deleteCollectorModel(m, 5, 3);
+    EXPECT_EQ(m.kat.KatDarab(5), 3);
+    EXPECT_EQ(m.kat.KatMaxIndex, 3);  // the largest count of types 1..6
+    EXPECT_EQ(bound(), 3);
+    EXPECT_EQ(m.kat.KatNev(5, 2), "Brimstell R400");
+}
+
+// Both collector choices keep naming their models when a row of their type goes.
+struct ShiftCase {
+    const char* name;
+    int activeType, activeModel;
+    int workingType, workingModel;
+    int deleted;  // model of type 5
+    int activeAfter, workingAfter;
+};
+void PrintTo(const ShiftCase& c, std::ostream* os) { *os << c.name; }
+
+class ChoiceShifts : public CatalogueEdit, public ::testing::WithParamInterface<ShiftCase> {};
+
+TEST_P(ChoiceShifts, FollowTheirRows) {
+    const ShiftCase& c = GetParam();
+    for (const char* name : {"U3", "U4", "U5", "U6"}) add(5, name);  // models 3..6
+    m.s.Kollektortipus = c.activeType;
+    m.s.Kollektormodell = c.activeModel;
+    m.s.BeallKollektortipus = Integer(c.workingType);
+    m.s.BeallKollektormodell = Integer(c.workingModel);
+    const std::string activeName = m.kat.KatNev(c.activeType, c.activeModel);
+    deleteCollectorModel(m, 5, c.deleted);
+    EXPECT_EQ(ix(m.s.Kollektormodell), c.activeAfter);
+    EXPECT_EQ(m.s.Kollektormodell.kind(), VKind::Integer);
+    EXPECT_EQ(m.s.BeallKollektormodell, c.workingAfter);
+    EXPECT_EQ(m.kat.KatNev(c.activeType, c.activeAfter), activeName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ChoiceShifts,
+    ::testing::Values(ShiftCase{"both_past_the_row", 5, 6, 5, 5, 4, 5, 4},
+                      ShiftCase{"both_before_the_row", 5, 2, 5, 3, 4, 2, 3},
+                      ShiftCase{"working_on_the_row_falls_to_the_first", 5, 6, 5, 4, 4, 5, 0},
+                      ShiftCase{"other_types_stay", 3, 1, 2, 1, 3, 1, 1},
+                      ShiftCase{"last_row", 5, 3, 5, 3, 6, 3, 3}));
+
+TEST_F(CatalogueEdit, ActiveCollectorAndProtectedNames) {
+    EXPECT_TRUE(isActiveCollector(m.s, 3, 0));
+    EXPECT_FALSE(isActiveCollector(m.s, 3, 1));
+    EXPECT_FALSE(isActiveCollector(m.s, 2, 0));
+    for (const char* name : {"Heliovant HV 330", "Heliovant HV 400 kriptonnal", "Brimstell R300", "Brimstell R400"})
+        EXPECT_TRUE(isProtectedCollectorName(name)) << name;
+    for (const char* name : {"Heliovant HV 300", "Brimstell R200", "brimstell R300", "Brimstell R300 ", ""})
+        EXPECT_FALSE(isProtectedCollectorName(name)) << name;
+}
+
+TEST_F(CatalogueEdit, StoringFiguresKeepsTheName) {
+    add(4, "Saját");
+    storeCollectorFigures(m.kat, 4, 1, {3.25f, Var(0.81), Var(2.5), 0.004f});
+    EXPECT_EQ(m.kat.KatNev(4, 1), "Saját");
+    EXPECT_EQ(m.kat.KatFelulet(4, 1), 3.25f);
+    EXPECT_EQ(m.kat.KatA(4, 1).d(), 0.81);
+    EXPECT_EQ(m.kat.KatB(4, 1).d(), 2.5);
+    EXPECT_EQ(m.kat.KatC(4, 1), 0.004f);
+}
+
+}  // namespace
+}  // namespace nk
