@@ -1,7 +1,7 @@
 // grab-window: starts the program as a user would, waits for the start-up,
 // and saves a picture of the calculation window (and, with --dialogs, of the
-// settings window, the tilt and orientation dialog and the period and colour
-// dialogs) for the documentation.
+// settings window, the tilt and orientation dialog, the consumption editor and
+// the period and colour dialogs) for the documentation.
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -16,6 +16,7 @@
 #include "ui/calculation/calculation_window.h"
 #include "ui/calculation/colour_dialog.h"
 #include "ui/calculation/period_dialog.h"
+#include "ui/editors/consumption_editor.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/tilt_dialog.h"
 
@@ -56,6 +57,20 @@ int main(int argc, char* argv[]) {
                 settings->Command5_Click();
                 if (settings->tiltDialog) settings->tiltDialog->grab().save(prefix + QStringLiteral("tilt-dialog.png"));
                 if (settings->tiltDialog) settings->tiltDialog->Command2_Click();
+                settings->Command7_Click();
+                if (nk::ui::Fogyasztas* editor = settings->consumptionEditor) {
+                    // The custom profile shaped as the family house's working day.
+                    editor->txbFogyasztas[3]->setText(QStringLiteral("200"));
+                    editor->txbFogyasztas_LostFocus(3);
+                    editor->Combo2->setCurrentIndex(0);
+                    editor->Combo2_Click();
+                    editor->Command51_Click();
+                    editor->Combo2->setCurrentIndex(4);
+                    editor->Combo2_Click();
+                    editor->Command52_Click();
+                    editor->grab().save(prefix + QStringLiteral("consumption-editor.png"));
+                    editor->close();
+                }
                 settings->Command2_Click();
             }
             calc->Command8_Click();

@@ -27,6 +27,7 @@
 namespace nk::ui {
 
 class Dolestaj;
+class Fogyasztas;
 class FrmKombinalt;
 class RepeatButton;
 class TiltDrawing;
@@ -103,7 +104,9 @@ public:
     void Option1_Click();
     void Option2_Click();
     void Option12_Click(int index);
-    void Command7_Click() {}  // the consumption editor
+    void Command7_Click();  // the consumption editor
+    // The consumption editor while it is open.
+    QPointer<Fogyasztas> consumptionEditor;
 
     // --- Pool (settings_pool.cpp) ---
     void Option26_Click();
