@@ -19,6 +19,7 @@
 #include "ui/editors/programme_editor.h"
 #include "ui/editors/controller_editor.h"
 #include "ui/editors/collector_editor.h"
+#include "ui/editors/consumption_editor.h"
 #include "ui/settings/settings_window.h"
 #include "ui/settings/tilt_dialog.h"
 
@@ -84,6 +85,20 @@ int main(int argc, char* argv[]) {
                 if (settings->collectorEditor) {
                     settings->collectorEditor->grab().save(prefix + QStringLiteral("collector-editor.png"));
                     settings->collectorEditor->reject();
+                }
+                settings->Command7_Click();
+                if (nk::ui::Fogyasztas* editor = settings->consumptionEditor) {
+                    // The custom profile shaped as the family house's working day.
+                    editor->txbFogyasztas[3]->setText(QStringLiteral("200"));
+                    editor->txbFogyasztas_LostFocus(3);
+                    editor->Combo2->setCurrentIndex(0);
+                    editor->Combo2_Click();
+                    editor->Command51_Click();
+                    editor->Combo2->setCurrentIndex(4);
+                    editor->Combo2_Click();
+                    editor->Command52_Click();
+                    editor->grab().save(prefix + QStringLiteral("consumption-editor.png"));
+                    editor->close();
                 }
                 settings->Command2_Click();
             }

@@ -2,6 +2,7 @@
 // the day shown, and the three linked amounts (persons, litres per person,
 // litres a day).
 
+#include "ui/editors/consumption_editor.h"
 #include "ui/settings/settings_layout.h"
 #include "ui/settings/settings_window.h"
 
@@ -155,6 +156,13 @@ void FrmBeallitasok::Option2_Click() {
 void FrmBeallitasok::Option12_Click(int index) {
     m_.s.Hetnapja = Integer(index);
     FogyAdatvaltozas();
+}
+
+void FrmBeallitasok::Command7_Click() {
+    consumptionEditor = new Fogyasztas(m_, messages_, *this);
+    consumptionEditor->setAttribute(Qt::WA_DeleteOnClose);
+    consumptionEditor->Form_Load();
+    consumptionEditor->open();  // modal; its "Be&zár" hands the profile back
 }
 
 // An amount typed for the shown profile and day. Persons are whole, litres a

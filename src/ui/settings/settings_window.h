@@ -28,6 +28,7 @@ namespace nk::ui {
 
 class Automatika;
 class Dolestaj;
+class Fogyasztas;
 class FrmKombinalt;
 class Idoprog;
 class Hatasfok;
@@ -106,7 +107,9 @@ public:
     void Option1_Click();
     void Option2_Click();
     void Option12_Click(int index);
-    void Command7_Click() {}  // the consumption editor
+    void Command7_Click();  // the consumption editor
+    // The consumption editor while it is open.
+    QPointer<Fogyasztas> consumptionEditor;
 
     // --- Pool (settings_pool.cpp) ---
     void Option26_Click();
