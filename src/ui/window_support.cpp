@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QPrintDialog>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -26,6 +28,19 @@ void centreOnScreen(QWidget* w) {
         const QRect avail = screen->availableGeometry();
         w->move(avail.center() - QPoint(w->width() / 2, w->height() / 2));
     }
+}
+
+QIcon arrowIcon(bool up) {
+    QPixmap pm(9, 5);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::black);
+    p.setPen(Qt::NoPen);
+    const double base = up ? 5 : 0, tip = up ? 0 : 5;
+    const QPointF tri[3] = {{0, base}, {9, base}, {4.5, tip}};
+    p.drawPolygon(tri, 3);
+    return QIcon(pm);
 }
 
 QColor fromColourValue(int value) { return {value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF}; }

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QPrinter>
 #include <QColor>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRect>
@@ -33,6 +34,9 @@ void centreOnScreen(QWidget* w);
 
 // A whole-number colour with red in its lowest byte (255 red, 65535 yellow).
 QColor fromColourValue(int value);
+
+// The small black triangle of an arrow button.
+QIcon arrowIcon(bool up);
 
 // Fills a widget with a colour.
 void paintBackground(QWidget* w, const QColor& c);

@@ -12,13 +12,11 @@ namespace nk::ui {
 namespace {
 
 // The settings window open, and the catalogue editor opened from it.
-class CollectorEditor : public testing::StartedProgram {
+class CollectorEditor : public testing::SettingsOpen {
 protected:
     void SetUp() override {
-        StartedProgram::SetUp();
+        SettingsOpen::SetUp();
         if (HasFatalFailure()) return;
-        w = program->settingsWindow();
-        calc->Command1_Click();
         openEditor();
     }
     void openEditor() {
@@ -26,14 +24,6 @@ protected:
         e = w->collectorEditor;
         ASSERT_TRUE(e);
         for (RepeatButton* b : e->Command5) b->setManualClock(true);
-    }
-    static void type(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(edit, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(edit, text);
     }
     // Types into a field and leaves it; true when the entry was accepted.
     bool enter(FieldEdit* edit, const QString& text) {
@@ -73,16 +63,8 @@ protected:
         for (int i = 0; i < c->count(); ++i) out << c->itemText(i);
         return out;
     }
-    QStringList annualRun() {
-        m().rnd = Random();
-        calc->Command2_Click();
-        QStringList cells;
-        for (QLineEdit* cell : calc->tablazat1) cells << cell->text();
-        return cells;
-    }
     const testing::ScriptedMessages::Shown& lastMessage() const { return messages.shown.back(); }
 
-    FrmBeallitasok* w = nullptr;
     Hatasfok* e = nullptr;
 };
 

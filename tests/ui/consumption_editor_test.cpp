@@ -122,32 +122,10 @@ TEST(ConsumptionBarModel, AxisLabelsDivideFirstAndAreEmptyWithoutASum) {
         for (int k = 1; k <= 10; ++k) EXPECT_FALSE(axisLitres(200, sum)[std::size_t(k)]) << sum;
 }
 
-struct HitCase {
-    int x, y, hour;
-};
-void PrintTo(const HitCase& c, std::ostream* os) { *os << "(" << c.x << ", " << c.y << ")"; }
-
-class ConsumptionBarHits : public ::testing::TestWithParam<HitCase> {};
-
-TEST_P(ConsumptionBarHits, TheLaterBarOwnsTheSharedEdge) { EXPECT_EQ(bars::hourAt(GetParam().x, GetParam().y), GetParam().hour); }
-
-INSTANTIATE_TEST_SUITE_P(Model, ConsumptionBarHits,
-                         ::testing::Values(HitCase{-1, 100, -1}, HitCase{0, 100, 0}, HitCase{209, 100, 0},
-                                           HitCase{210, 100, 1}, HitCase{224, 100, 1}, HitCase{225, 100, 1},
-                                           HitCase{4829, 0, 22}, HitCase{4830, 0, 23}, HitCase{5054, 2204, 23},
-                                           HitCase{5055, 100, -1}, HitCase{100, -1, -1}, HitCase{100, 2205, -1}));
-
 // --- The window --------------------------------------------------------------------------
 
-class Consumption : public testing::StartedProgram {
+class Consumption : public testing::SettingsOpen {
 protected:
-    void SetUp() override {
-        StartedProgram::SetUp();
-        if (HasFatalFailure()) return;
-        w = program->settingsWindow();
-        calc->Command1_Click();
-        ASSERT_TRUE(w->isVisible());
-    }
 
     // "Egyedi időprogram" of the settings window.
     Fogyasztas* open() {
@@ -199,16 +177,8 @@ protected:
         EXPECT_EQ(messages.shown[0].title, QString::fromUtf8(kTitle));
         EXPECT_EQ(messages.shown[0].icon, icon);
     }
-    QStringList dailyRun() {
-        calc->Option4->click();
-        calc->Command2_Click();
-        QStringList cells;
-        for (QLineEdit* cell : calc->tablazat1) cells << cell->text();
-        return cells;
-    }
     ConsumptionProfiles& f() { return m().fogy; }
 
-    FrmBeallitasok* w = nullptr;
     QPointer<Fogyasztas> e;
 };
 

@@ -529,14 +529,7 @@ protected:
     virtual void handedBack() { ++autkiirasCalls; }
 
     // Types into a box, replacing its text, as a user would.
-    static void type(QLineEdit* e, const QString& text) {
-        e->setFocus();
-        e->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(e, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(e, text);
-    }
+    static void type(QLineEdit* e, const QString& text) { testing::typeText(e, text); }
     // A spinner button pressed, held over `ticks` ticks of its clock, released.
     void hold(int index, int ticks) {
         RepeatButton* b = editor->Command1[std::size_t(index)];
@@ -900,30 +893,14 @@ TEST_F(Editor, AnAccessKeyReadsTheCellStillBeingTyped) {
 // Opened from the settings window
 // ================================================================================
 
-class FromSettings : public testing::StartedProgram {
+class FromSettings : public testing::SettingsOpen {
 protected:
-    void SetUp() override {
-        StartedProgram::SetUp();
-        if (HasFatalFailure()) return;
-        w = program->settingsWindow();
-        ASSERT_NE(w, nullptr);
-        calc->Command1_Click();
-    }
     Automatika* openEditor() {
         w->Command13->click();
         Automatika* e = w->controllerEditor;
         EXPECT_NE(e, nullptr);
         return e;
     }
-    // Reruns the annual calculation from the start of the weather sequence.
-    QStringList annualRun() {
-        m().rnd = Random();
-        calc->Command2_Click();
-        QStringList cells;
-        for (QLineEdit* cell : calc->tablazat1) cells << cell->text();
-        return cells;
-    }
-    FrmBeallitasok* w = nullptr;
 };
 
 TEST_F(FromSettings, TheButtonSwitchesToTheAnnualProgrammeThenOpensTheEditorModally) {

@@ -100,16 +100,8 @@ QStringList items(const QComboBox* c) {
 }
 
 // The settings window open, as the editor's opener.
-class ProgrammeEditor : public testing::StartedProgram {
+class ProgrammeEditor : public testing::SettingsOpen {
 protected:
-    void SetUp() override {
-        StartedProgram::SetUp();
-        if (HasFatalFailure()) return;
-        w = program->settingsWindow();
-        ASSERT_NE(w, nullptr);
-        calc->Command1_Click();
-        ASSERT_TRUE(w->isVisible());
-    }
     // Opens the editor with the button of heater 1 (tank) or 2 (pool).
     Idoprog* open(int heater) {
         if (heater == 1)
@@ -164,16 +156,7 @@ protected:
         for (int k = first; k <= last; ++k) r.push_back(k);
         return r;
     }
-    // Reruns the annual calculation from the start of the weather sequence.
-    QStringList annualRun() {
-        m().rnd = Random();
-        calc->Command2_Click();
-        QStringList cells;
-        for (QLineEdit* cell : calc->tablazat1) cells << cell->text();
-        return cells;
-    }
 
-    FrmBeallitasok* w = nullptr;
 };
 
 // --- Opening ----------------------------------------------------------------------------

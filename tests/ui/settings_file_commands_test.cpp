@@ -15,13 +15,11 @@
 namespace nk::ui {
 namespace {
 
-class SettingsFiles : public testing::StartedProgram {
+class SettingsFiles : public testing::SettingsOpen {
 protected:
     void SetUp() override {
-        StartedProgram::SetUp();
+        SettingsOpen::SetUp();
         if (HasFatalFailure()) return;
-        w = program->settingsWindow();
-        calc->Command1_Click();
         ASSERT_TRUE(dir.isValid());
     }
     QString path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
@@ -39,12 +37,6 @@ protected:
         const std::string b = writeSettingsFile(program->model()).bytes;
         return QByteArray(b.data(), qsizetype(b.size()));
     }
-    static void type(FieldEdit* e, const QString& text) {
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClicks(e, text);
-    }
-    FrmBeallitasok* w = nullptr;
     QTemporaryDir dir;
 };
 

@@ -9,19 +9,12 @@
 namespace nk::ui {
 namespace {
 
-class Groups : public testing::StartedProgram {
+class Groups : public testing::SettingsOpen {
 protected:
     void SetUp() override {
-        StartedProgram::SetUp();
+        SettingsOpen::SetUp();
         if (HasFatalFailure()) return;
-        w = program->settingsWindow();
-        calc->Command1_Click();
         for (auto& [index, button] : w->Command11) button->setManualClock(true);
-    }
-    static void type(FieldEdit* e, const QString& text) {
-        e->setFocus();
-        e->selectAll();
-        QTest::keyClicks(e, text);
     }
     // A press held over `ticks` ticks of the clock, then released.
     void hold(int index, int ticks) {
@@ -31,15 +24,6 @@ protected:
         QTest::mouseRelease(b, Qt::LeftButton);
         for (int i = 0; i < 3; ++i) b->tick();  // the repeat ends at the next tick
     }
-    // The daily cycle: two runs of the same installation agree.
-    QStringList dailyRun() {
-        calc->Option4->click();
-        calc->Command2_Click();
-        QStringList cells;
-        for (QLineEdit* cell : calc->tablazat1) cells << cell->text();
-        return cells;
-    }
-    FrmBeallitasok* w = nullptr;
 };
 
 // --- Controller ---------------------------------------------------------------------

@@ -15,36 +15,7 @@
 namespace nk::ui {
 namespace {
 
-// The program started and the settings window opened from the calculation window.
-class SettingsOpen : public testing::StartedProgram {
-protected:
-    void SetUp() override {
-        StartedProgram::SetUp();
-        if (HasFatalFailure()) return;
-        w = program->settingsWindow();
-        ASSERT_NE(w, nullptr);
-        calc->Command1_Click();
-        ASSERT_TRUE(w->isVisible());
-    }
-    // Types a text into a field, as a user replacing its content would.
-    static void type(FieldEdit* e, const QString& text) {
-        e->setFocus();
-        e->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(e, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(e, text);
-    }
-    // Reruns the annual calculation from the start of the weather sequence.
-    QStringList annualRun() {
-        m().rnd = Random();
-        calc->Command2_Click();
-        QStringList cells;
-        for (QLineEdit* cell : calc->tablazat1) cells << cell->text();
-        return cells;
-    }
-    FrmBeallitasok* w = nullptr;
-};
+using testing::SettingsOpen;
 
 TEST_F(SettingsOpen, OpensOnTheCommittedInstallation) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Beállítások - "));

@@ -11,6 +11,7 @@
 
 #include "startup/program.h"
 #include "ui/calculation/calculation_window.h"
+#include "ui/settings/settings_window.h"
 #include "ui/window_support.h"
 
 namespace nk::ui::testing {
@@ -99,6 +100,47 @@ protected:
     ScriptedDialogs dialogs;
     std::unique_ptr<Program> program;
     FrmKombinalt* calc = nullptr;
+};
+
+// Types a text into a field, as a user replacing its content would.
+inline void typeText(QLineEdit* e, const QString& text) {
+    e->setFocus();
+    e->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(e, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(e, text);
+}
+
+// The program started and the settings window opened from the calculation window.
+class SettingsOpen : public StartedProgram {
+protected:
+    void SetUp() override {
+        StartedProgram::SetUp();
+        if (HasFatalFailure()) return;
+        w = program->settingsWindow();
+        ASSERT_NE(w, nullptr);
+        calc->Command1_Click();
+        ASSERT_TRUE(w->isVisible());
+    }
+    static void type(QLineEdit* e, const QString& text) { typeText(e, text); }
+    // Reruns the annual calculation from the start of the weather sequence.
+    QStringList annualRun() {
+        m().rnd = Random();
+        return tableAfterCalculation();
+    }
+    // The daily cycle: two runs of the same installation agree.
+    QStringList dailyRun() {
+        calc->Option4->click();
+        return tableAfterCalculation();
+    }
+    QStringList tableAfterCalculation() {
+        calc->Command2_Click();
+        QStringList cells;
+        for (QLineEdit* cell : calc->tablazat1) cells << cell->text();
+        return cells;
+    }
+    FrmBeallitasok* w = nullptr;
 };
 
 }  // namespace nk::ui::testing

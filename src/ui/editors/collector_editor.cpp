@@ -49,19 +49,6 @@ QPushButton* button(QWidget* parent, const QString& text, int left, int top, int
     return b;
 }
 
-QIcon arrowIcon(bool up) {
-    QPixmap pm(9, 5);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::black);
-    p.setPen(Qt::NoPen);
-    const double base = up ? 5 : 0, tip = up ? 0 : 5;
-    const QPointF tri[3] = {{0, base}, {9, base}, {4.5, tip}};
-    p.drawPolygon(tri, 3);
-    return QIcon(pm);
-}
-
 // Three decimals, halves up.
 double thousandths(double v) { return Int(v * 1000 + 0.5) / 1000; }
 

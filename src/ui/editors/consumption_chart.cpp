@@ -1,22 +1,9 @@
 #include "ui/editors/consumption_chart.h"
 
-#include <QHelpEvent>
 #include <QPainter>
-#include <QToolTip>
 #include <algorithm>
 
 namespace nk::ui {
-
-namespace bars {
-
-int hourAt(int x, int y) {
-    if (x < 0 || x >= kPictureWidth || y < 0 || y >= kPictureHeight) return -1;
-    // Bar h covers [210 h, 210 h + 225); the 15 twips it shares with the next
-    // bar belong to the next one, which is drawn over it.
-    return std::min(x / kPitch, kHours - 1);
-}
-
-}  // namespace bars
 
 void ConsumptionBars::show(const std::array<Integer, bars::kHours>& weights) {
     for (std::size_t h = 0; h < height_.size(); ++h) height_[h] = int(weights[h]) + bars::kEmpty;
@@ -80,19 +67,6 @@ void ConsumptionChart::paintEvent(QPaintEvent*) {
         if (height > 0)
             p.fillRect(QRectF(px(bars::left(h)), px(bars_.drawnTop(h)), px(bars::kWidth), px(height)), Qt::red);
     }
-}
-
-bool ConsumptionChart::event(QEvent* e) {
-    if (e->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(e);
-        const int hour = bars::hourAt(help->pos().x() * 15, help->pos().y() * 15);
-        if (hour >= 0)
-            QToolTip::showText(help->globalPos(), QStringLiteral("%1–%2 óra").arg(hour).arg(hour + 1), this);
-        else
-            QToolTip::hideText();
-        return true;
-    }
-    return QWidget::event(e);
 }
 
 }  // namespace nk::ui

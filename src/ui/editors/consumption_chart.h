@@ -45,10 +45,6 @@ constexpr std::array<GridLine, 10> kGrid{{{1995, 5040},
                                           {200, 5040}}};
 
 constexpr int left(int hour) { return kPitch * hour; }
-
-// The hour whose bar lies under a point of the picture (twips), -1 outside
-// it. Where two bars share an edge the later hour's is drawn over the other.
-int hourAt(int x, int y);
 }  // namespace bars
 
 class ConsumptionBars {
@@ -113,7 +109,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override;
-    bool event(QEvent* e) override;  // the hour under the pointer as a tool tip
 
 private:
     const ConsumptionBars& bars_;

@@ -164,7 +164,6 @@ void Fogyasztas::buildWeekdays() {
         name->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         auto* o = new QRadioButton(Frame2);
         o->setGeometry(twRect(kLeft[d], d == 1 ? 585 : 600, 240, 240));
-        o->setToolTip(QString::fromUtf8(kNames[d]));
         Option3[std::size_t(d)] = o;
         connect(o, &QRadioButton::toggled, this, [this, d](bool on) {
             if (!on) return;

@@ -39,19 +39,6 @@ QLabel* plainLabel(QWidget* parent, const QString& text, const QRect& geometry, 
     return l;
 }
 
-QIcon arrow(bool up) {
-    QPixmap pm(9, 5);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::black);
-    p.setPen(Qt::NoPen);
-    const double base = up ? 5 : 0, tip = up ? 0 : 5;
-    const QPointF tri[3] = {{0, base}, {9, base}, {4.5, tip}};
-    p.drawPolygon(tri, 3);
-    return QIcon(pm);
-}
-
 }  // namespace
 
 QColor qcolor(const Rgb& c) { return {c.r, c.g, c.b}; }
@@ -190,7 +177,7 @@ void Automatika::buildControls() {
     for (int i = 0; i < 2; ++i) {
         auto* b = new RepeatButton(this);
         b->setGeometry(twRect(3810, i == 0 ? 4170 : 4290, 345, 165));
-        b->setIcon(arrow(i == 0));
+        b->setIcon(arrowIcon(i == 0));
         b->setIconSize(QSize(9, 5));
         b->setAutoDefault(false);
         Command1[std::size_t(i)] = b;

@@ -25,19 +25,6 @@ const QStringList kCollectorTypes = {
 // The number a caption shows, read in the user's notation.
 double captionNumber(const QLabel* l, const NumberLocale& loc) { return localeRead(utf8(l->text()), loc).value_or(0.0); }
 
-QIcon arrowIcon(bool up) {
-    QPixmap pm(9, 5);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(Qt::black);
-    p.setPen(Qt::NoPen);
-    const double base = up ? 5 : 0, tip = up ? 0 : 5;
-    const QPointF tri[3] = {{0, base}, {9, base}, {4.5, tip}};
-    p.drawPolygon(tri, 3);
-    return QIcon(pm);
-}
-
 }  // namespace
 
 void FrmBeallitasok::addSpinners(QWidget* parent, int x, int y, int upIndex, int downIndex) {
