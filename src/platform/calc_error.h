@@ -25,6 +25,9 @@ private:
     std::string what_;
 };
 
-[[noreturn]] inline void raise(int number) { throw CalcError(number); }
+// Kept out of line and marked cold: every checked operation of the step
+// calls it on its error branch, and inlining the throw there would bloat the
+// hot code that almost never takes that branch.
+[[noreturn, gnu::cold, gnu::noinline]] inline void raise(int number) { throw CalcError(number); }
 
 }  // namespace nk

@@ -23,12 +23,23 @@ inline Integer boolValue(bool b) { return b ? kTrue : kFalse; }
 
 // A double result must be a finite number; anything else is an overflow.
 inline double chk(double x) {
-    if (!std::isfinite(x)) raise(kOverflow);
+    if (!std::isfinite(x)) [[unlikely]]
+        raise(kOverflow);
     return x;
 }
 
+// The largest whole number not above x, exactly as std::floor gives it. The
+// plain SSE2 target has no rounding instruction, so std::floor is a library
+// call; the steps take this path many times per hour.
+inline double floorExact(double x) {
+    // Beyond 2^52 every double is whole; zero keeps its sign.
+    if (!(std::fabs(x) < 4503599627370496.0) || x == 0.0) return x;
+    const double toward0 = double(static_cast<long long>(x));
+    return toward0 > x ? toward0 - 1.0 : toward0;
+}
+
 // Int: the largest whole number not above x (also for negatives).
-inline double Int(double x) { return std::floor(chk(x)); }
+inline double Int(double x) { return floorExact(chk(x)); }
 
 // Fix: the whole part, truncated toward zero.
 inline double Fix(double x) { return std::trunc(chk(x)); }
@@ -41,8 +52,15 @@ inline double halfUp(double x) { return std::floor(chk(x) + 0.5); }
 
 // Storing into a 16-bit integer: nearest, ties to even; out of range is an overflow.
 inline Integer CInt(double x) {
+    // Most values stored are already whole and in range; they are their own
+    // nearest whole number, which spares the rounding call.
+    if (x >= -32768.0 && x <= 32767.0) {
+        const int whole = static_cast<int>(x);
+        if (double(whole) == x) return static_cast<Integer>(whole);
+    }
     const double r = roundHalfEven(x);
-    if (r < -32768.0 || r > 32767.0) raise(kOverflow);
+    if (r < -32768.0 || r > 32767.0) [[unlikely]]
+        raise(kOverflow);
     return static_cast<Integer>(r);
 }
 
@@ -67,7 +85,8 @@ inline void addSingle(Single& sum, double v) { sum = CSng(sum + v); }
 
 // Division: a non-zero value over 0 raises 11, 0 / 0 raises 6.
 inline double div(double a, double b) {
-    if (b == 0.0) raise(a == 0.0 ? kOverflow : kDivisionByZero);
+    if (b == 0.0) [[unlikely]]
+        raise(a == 0.0 ? kOverflow : kDivisionByZero);
     return chk(a / b);
 }
 

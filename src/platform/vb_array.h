@@ -77,17 +77,38 @@ public:
 
     void fill(const T& v) { std::fill(data_.begin(), data_.end(), v); }
 
+    // The elements whose leading indices are `lead`, contiguous in the order
+    // of the remaining indices from their lower bounds; the leading indices
+    // are checked as an element read checks them.
+    template <class... I>
+    const T* block(I... lead) const {
+        static_assert(sizeof...(I) < R, "a block leaves at least one index");
+        std::array<int, R> idx;
+        for (int d = 0; d < R; ++d) idx[d] = bounds_[d].lo;
+        const int given[] = {int(lead)...};
+        for (std::size_t d = 0; d < sizeof...(I); ++d) idx[d] = given[d];
+        return data_.data() + checkedOffset(idx);
+    }
+
 private:
     std::size_t offset(const std::array<int, R>& idx) const {
         std::size_t off = 0;
         for (int d = 0; d < R; ++d) off = off * std::size_t(extent_[d]) + std::size_t(idx[d] - bounds_[d].lo);
         return off;
     }
+    // One unsigned comparison per index covers both bounds; the step reads
+    // arrays this way many times, so the test and the offset share one pass.
     std::size_t checkedOffset(const std::array<int, R>& idx) const {
-        if (!allocated_) raise(kSubscript);
-        for (int d = 0; d < R; ++d)
-            if (idx[d] < bounds_[d].lo || idx[d] > bounds_[d].hi) raise(kSubscript);
-        return offset(idx);
+        if (!allocated_) [[unlikely]]
+            raise(kSubscript);
+        std::size_t off = 0;
+        for (int d = 0; d < R; ++d) {
+            const unsigned rel = unsigned(idx[d]) - unsigned(bounds_[d].lo);
+            if (rel >= unsigned(extent_[d])) [[unlikely]]
+                raise(kSubscript);
+            off = off * std::size_t(extent_[d]) + rel;
+        }
+        return off;
     }
     template <class F>
     void forEachIndex(F&& f) const {

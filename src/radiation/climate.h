@@ -4,6 +4,8 @@
 // from it. Every element outside the filled ranges reads 0: loops over the
 // months leave 13 in the month index, and later code reads with it.
 
+#include <array>
+
 #include "platform/numeric.h"
 #include "platform/vb_array.h"
 
@@ -50,6 +52,17 @@ struct RadiationModule {
     Arr2<double> Szortsugarzas{{upto(13), upto(24)}};
     Arr2<double> Direktsugarzas{{upto(13), upto(24)}};
     Integer Idojaras = 0;  // day type of the table builders and of the tilt dialog
+
+    // The sun's position of a slot, as `Napallas` last worked it out from
+    // these declination, solar time and latitude; the table builders ask
+    // for the same slots many times over.
+    struct SunPosition {
+        bool known = false;
+        double declination = 0, time = 0, latitude = 0;
+        double sine = 0, tangent = 0, altitude = 0;
+        double azimuthSine = 0, azimuthTangent = 0, azimuth = 0;  // while the sun is up
+    };
+    std::array<SunPosition, 25> sunPositions[14];
 };
 
 // Fill the constant tables (the values are built in).

@@ -99,19 +99,40 @@ void Napallas(Model& m) {
     r.Oraszog = 15 * (12 - r.Napido);
     const double d = r.Deklinacio, phi = r.Foldrajziszelesseg, w = r.Oraszog;
 
-    double s = std::sin(k * d) * std::sin(k * phi) + std::cos(k * phi) * std::cos(k * d) * std::cos(k * w);
-    if (s <= 0) s = 0;
-    r.Magassagsin(I) = s;
-    r.Magassagtg(I) = div(s, Sqr(1 - s * s));
-    r.Napmagassag(I) = radToDeg(std::atan(r.Magassagtg(I)));
+    // A slot known from the same inputs takes its values from the memory;
+    // any other is worked out, and stored, in the order of its checks.
+    using Sun = RadiationModule::SunPosition;
+    Sun* sun = unsigned(m.clock.Honap) < 14 && unsigned(I) < 25 ? &r.sunPositions[m.clock.Honap][std::size_t(I)] : nullptr;
+    const bool known = sun && sun->known && sun->declination == d && sun->time == r.Napido && sun->latitude == phi;
+    if (known) {
+        r.Magassagsin(I) = sun->sine;
+        r.Magassagtg(I) = sun->tangent;
+        r.Napmagassag(I) = sun->altitude;
+    } else {
+        double s = std::sin(k * d) * std::sin(k * phi) + std::cos(k * phi) * std::cos(k * d) * std::cos(k * w);
+        if (s <= 0) s = 0;
+        r.Magassagsin(I) = s;
+        r.Magassagtg(I) = div(s, Sqr(1 - s * s));
+        r.Napmagassag(I) = radToDeg(std::atan(r.Magassagtg(I)));
+    }
     r.Napazimut(I) = 90;
-    if (!(r.Napmagassag(I) > 0)) return;
+    const bool up = r.Napmagassag(I) > 0;
+    if (up && known) {
+        r.Azimutsin(I) = sun->azimuthSine;
+        r.Azimuttg(I) = sun->azimuthTangent;
+        r.Napazimut(I) = sun->azimuth;
+    } else if (up) {
+        const double as = std::cos(k * d) / std::cos(k * r.Napmagassag(I)) * std::sin(k * w);
+        r.Azimutsin(I) = as;
+        r.Azimuttg(I) = div(as, Sqr(1 - as * as));
+        r.Napazimut(I) = radToDeg(std::atan(r.Azimuttg(I)));
+    }
+    if (sun && !known)
+        *sun = {true, d, r.Napido, phi, r.Magassagsin(I), r.Magassagtg(I), r.Napmagassag(I),
+                up ? r.Azimutsin(I) : 0, up ? r.Azimuttg(I) : 0, up ? r.Napazimut(I) : 0};
+    if (!up) return;
 
-    const double as = std::cos(k * d) / std::cos(k * r.Napmagassag(I)) * std::sin(k * w);
-    r.Azimutsin(I) = as;
-    r.Azimuttg(I) = div(as, Sqr(1 - as * as));
-    r.Napazimut(I) = radToDeg(std::atan(r.Azimuttg(I)));
-
+    const double as = r.Azimutsin(I);
     const double before = r.Azimutsin(I - 1);
     if (as > before && r.Oraszog > 0) r.Napazimut(I) = 180 - r.Napazimut(I);
     if (as > before && r.Oraszog < 0) r.Napazimut(I) = -180 - r.Napazimut(I);

@@ -6,6 +6,7 @@
 
 #include "platform/random.h"
 #include "radiation/climate.h"
+#include "state/day_inputs.h"
 #include "state/settings.h"
 #include "state/simulation_state.h"
 #include "state/ui_port.h"
@@ -30,6 +31,10 @@ struct Model {
     PhysicalState st;
     StepValues step;
     Results res;
+
+    // What the running day keeps of its inputs; a cache, so also written
+    // through the const model the read-only sub-models see.
+    mutable DayInputs day;
 
     // Built-in climate, radiation tables and the radiation procedures' state.
     Climate klima;

@@ -46,6 +46,31 @@ TEST(Integer, OutOfRangeIsOverflow) {
     EXPECT_EQ(errorOf([] { CInt(std::numeric_limits<double>::quiet_NaN()); }), kOverflow);
 }
 
+// Int must be std::floor to the bit, the sign of a zero included, since a
+// -0 divisor or a copied -0 would show in later results.
+TEST(WholePart, IntIsFloorToTheBit) {
+    const double big = 4503599627370496.0;  // 2^52: from here on every double is whole
+    for (double x : {0.0, -0.0, 0.3, -0.3, 0.5, -0.5, 1.0, -1.0, 2.5, -2.5, 32767.9, -32768.1, 1e15 + 0.5,
+                     -(1e15 + 0.5), big - 0.5, -(big - 0.5), big, -big, big + 2, 1e300, -1e300,
+                     std::nextafter(1.0, 0.0), std::nextafter(-1.0, 0.0), 5e-324, -5e-324}) {
+        const double got = Int(x), want = std::floor(x);
+        EXPECT_EQ(got, want) << x;
+        EXPECT_EQ(std::signbit(got), std::signbit(want)) << x;
+    }
+    EXPECT_EQ(errorOf([] { Int(std::numeric_limits<double>::infinity()); }), kOverflow);
+}
+
+// Whole numbers are stored without rounding; the rounding of the others and
+// the range are as before.
+TEST(Integer, WholeNumbersAtTheEdgesOfTheRange) {
+    EXPECT_EQ(CInt(32767.0), 32767);
+    EXPECT_EQ(CInt(-32768.0), -32768);
+    EXPECT_EQ(CInt(-0.0), 0);
+    EXPECT_EQ(CInt(-32768.5), -32768);  // the tie goes to the even neighbour
+    EXPECT_EQ(errorOf([] { CInt(32768.0); }), kOverflow);
+    EXPECT_EQ(errorOf([] { CInt(-32768.6); }), kOverflow);
+}
+
 TEST(WholePart, IntFloorsFixTruncatesHalfUpAddsHalf) {
     EXPECT_EQ(Int(2.7), 2.0);
     EXPECT_EQ(Int(-2.3), -3.0);

@@ -34,6 +34,22 @@ TEST(VbArray, OutsideTheBoundsIsError9) {
     EXPECT_EQ(errorOf([&] { a(0, -11); }), kSubscript);
 }
 
+TEST(VbArray, ABlockHoldsTheElementsOfItsLeadingIndicesInOrder) {
+    VbArray<int, 3> a{{upto(2), Bounds{1, 3}, Bounds{-1, 1}}};
+    for (int j = 1; j <= 3; ++j)
+        for (int k = -1; k <= 1; ++k) a(2, j, k) = 10 * j + k;
+    const int* row = a.block(2, 3);
+    EXPECT_EQ(row[0], 29);
+    EXPECT_EQ(row[2], 31);
+    const int* plane = a.block(2);
+    EXPECT_EQ(plane[0], 9);   // (2, 1, -1)
+    EXPECT_EQ(plane[4], 20);  // (2, 2, 0)
+    EXPECT_EQ(errorOf([&] { a.block(3); }), kSubscript);
+    EXPECT_EQ(errorOf([&] { a.block(0, 0); }), kSubscript);
+    Arr2<int> dynamic;
+    EXPECT_EQ(errorOf([&] { dynamic.block(0); }), kSubscript);
+}
+
 TEST(VbArray, DynamicArrayHasNoElementsUntilAllocatedAndAfterErase) {
     Arr1<double> a;
     EXPECT_FALSE(a.allocated());

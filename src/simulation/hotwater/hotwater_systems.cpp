@@ -70,12 +70,14 @@ void endOfDay(Model& m, int tanks) {
 }
 
 void runDay(Model& m, const HotWaterSystem& sys) {
+    DayScope scope(m.day);
     if (sys.controlled) programmeReset(m, sys.priority);
     zeroDayTotals(m.res);
     recordStartOfDay(m, sys.tanks);
 
     const bool accumulates = accumulatesSteps(m);
     for (m.clock.Ora = 0; m.clock.Ora <= 23; ++m.clock.Ora) {
+        m.day.startHour();
         const int G = collectorIrradiance(m);
         hourDraw(m);
         m.clock.Lepesszam = stepsInHour(m, G);
@@ -118,14 +120,15 @@ void zeroDayTotals(Results& r) {
 
 Integer stepsInHour(const Model& m, int G) {
     const Settings& s = m.s;
-    const double V = s.Legkisebbterfogat.toDouble();
+    const double V = kept(m.day, m.day.smallestTank, [&] { return s.Legkisebbterfogat.toDouble(); });
     Integer N = 2;
     const double byDraw = Int(div(m.step.Orasfogyasztas, V) * 25);
     if (N < byDraw) N = CInt(byDraw);
     // One bound serves as the test and the new value, so the rule never
     // lowers the count that the draw asked for.
     const double power = s.Kollektorszam.d() * s.Kollektorfelulet.d() * G;
-    const double byCollectors = Int(div(power, (s.Legkisebbterfogat * 5).toDouble()));
+    const double fiveV = kept(m.day, m.day.smallestTank5, [&] { return (s.Legkisebbterfogat * 5).toDouble(); });
+    const double byCollectors = Int(div(power, fiveV));
     if (N < byCollectors) N = CInt(byCollectors);
     return N;
 }

@@ -2,7 +2,9 @@
 
 namespace nk {
 
-Tank tankOf(Model& m, int k) {
+namespace {
+
+Tank readTank(Model& m, int k) {
     Settings& s = m.s;
     PhysicalState& p = m.st;
     switch (k) {
@@ -18,7 +20,7 @@ Tank tankOf(Model& m, int k) {
     }
 }
 
-Consumer consumerOf(Model& m, int k) {
+Consumer readConsumer(Model& m, int k) {
     const Programmes& g = m.prog;
     const int a = ix(m.s.Automod), mo = m.clock.Honap;
     switch (k) {
@@ -34,8 +36,41 @@ Consumer consumerOf(Model& m, int k) {
     }
 }
 
+// Tanks other than 1 and 2 are tank 3.
+int tankSlot(int k) { return k == 1 ? 0 : k == 2 ? 1 : 2; }
+
+}  // namespace
+
+Tank tankOf(Model& m, int k) {
+    return kept(m.day, m.day.tank[tankSlot(k)], [&] { return readTank(m, k); });
+}
+
+Consumer consumerOf(Model& m, int k) {
+    return kept(m.day, m.day.consumer[tankSlot(k)], [&] { return readConsumer(m, k); });
+}
+
 int collectorIrradiance(const Model& m) {
     return m.klima.Kollsugarzas(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus));
+}
+
+double airTemperature(const Model& m) {
+    return kept(m.day, m.day.Ta,
+                [&] { return double(m.klima.Levegohomerseklet(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus))); });
+}
+
+int horizontalIrradiance(const Model& m) {
+    return kept(m.day, m.day.Gh,
+                [&] { return int(m.klima.Vizszintessugarzas(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus))); });
+}
+
+double programmeValue(const Model& m, int heater, const Var& programme, const Var& weekly) {
+    const Var* day = kept(m.day, m.day.programme[heater - 1], [&] {
+        return m.prog.Idoprogramok.block(heater, ix(programme), ix(weekly), m.s.Hetnapja);
+    });
+    constexpr auto& dims = Programmes::kIdoDims;
+    const int hour = m.clock.Ora, half = m.clock.Felora;
+    if (unsigned(hour) > unsigned(dims[4].hi) || unsigned(half) > unsigned(dims[5].hi)) raise(kSubscript);
+    return day[hour * (dims[5].hi + 1) + half].d();
 }
 
 // --- Conventional tank heater -------------------------------------------
@@ -47,10 +82,7 @@ namespace {
 bool heaterStarts(Model& m, const Tank& t) {
     m.step.HagyHoTar = 0;
     const Settings& s = m.s;
-    const double programme = m.prog
-                                 .Idoprogramok(1, ix(s.Tarolofutesprogram), ix(s.Tarolofutesheti), s.Hetnapja,
-                                               m.clock.Ora, m.clock.Felora)
-                                 .d();
+    const double programme = programmeValue(m, 1, s.Tarolofutesprogram, s.Tarolofutesheti);
     return programme == 1 && *t.up < s.Tarolofuteshofok.d();
 }
 
@@ -142,7 +174,7 @@ Single collectorEfficiency(Model& m, const Consumer& c, int G) {
 Single efficiencyAtMeanTemperature(Model& m, int G) {
     StepValues& v = m.step;
     const Settings& s = m.s;
-    const double Ta = m.klima.Levegohomerseklet(m.clock.Honap, m.clock.Ora, ix(s.Naptipus));
+    const double Ta = airTemperature(m);
     v.Kollhofokkulonbseg = CSng(v.Kollkozeptemp - Ta);
     if (v.Kollhofokkulonbseg < 0) v.Kollhofokkulonbseg = 0;
     const Single x = CSng(div(v.Kollhofokkulonbseg, G));
@@ -202,7 +234,7 @@ void collectorPipeLoss(Model& m) {
     const PipeData& p = m.pipe;
     StepValues& v = m.step;
     const double Tm = v.Kollkozeptemp;
-    const double Ta = m.klima.Levegohomerseklet(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus));
+    const double Ta = airTemperature(m);
     const double R = p.Csohejellenallas;
     v.Csoveszteseg = CSng(div(div(Tm - Ta, R) * p.Kulsocsohossz.d() + div(Tm - p.Belsoterhofok, R) * p.Belsocsohossz,
                               m.clock.Lepesszam));
@@ -311,10 +343,22 @@ void controllerCollectorStep(Model& m, const PriorityList& list) {
 
 namespace {
 
-struct Profile {
-    int p, w, d;
-};
-Profile chosenProfile(const Model& m) { return {ix(m.s.Fogyjelleg), ix(m.s.Fogyheti), m.s.Hetnapja}; }
+// The chosen profile on the weekday `Hetnapja`.
+DrawProfile drawProfile(const Model& m) {
+    return kept(m.day, m.day.profile, [&] {
+        const int p = ix(m.s.Fogyjelleg), w = ix(m.s.Fogyheti), d = m.s.Hetnapja;
+        const ConsumptionProfiles& f = m.fogy;
+        return DrawProfile{f.Fogyorai.block(p, w, d), f.Fogyoraiossz(p, w, d).d(), f.Fogynapi(p, w, d).d(),
+                           m.prep.Fogyasztasiorak(d)};
+    });
+}
+
+// The weight of the current hour in the profile.
+double hourWeight(const Model& m, const DrawProfile& pr) {
+    const int hour = m.clock.Ora;
+    if (unsigned(hour) > unsigned(ConsumptionProfiles::kHourDims[3].hi)) raise(kSubscript);
+    return pr.hourWeights[hour].d();
+}
 
 // Every layer is partly replaced by the water from below it.
 void plugFlow(const Tank& t, double v, double feed) {
@@ -344,11 +388,8 @@ void repairInversion(const Tank& t) {
 void standingLoss(double& T, int N) { T = T - div((T - 15) / 45 * 0.2, N); }
 
 void hourDraw(Model& m) {
-    const Profile pr = chosenProfile(m);
-    const ConsumptionProfiles& f = m.fogy;
-    m.step.Orasfogyasztas =
-        div(f.Fogyorai(pr.p, pr.w, pr.d, m.clock.Ora).d(), f.Fogyoraiossz(pr.p, pr.w, pr.d).d()) *
-        f.Fogynapi(pr.p, pr.w, pr.d).d();
+    const DrawProfile pr = drawProfile(m);
+    m.step.Orasfogyasztas = div(hourWeight(m, pr), pr.weightSum) * pr.dailyVolume;
 }
 
 void drawOffStep(Model& m, int tanks) {
@@ -362,7 +403,7 @@ void drawOffStep(Model& m, int tanks) {
 
     v.HmvHoigeny = 0;
     const double out = *outlet.up;
-    const double perStep = div(v.Orasfogyasztas, N);
+    const double perStep = kept(m.day, m.day.stepDraw, [&] { return div(v.Orasfogyasztas, N); });
     v.Lepesfogyasztas = CSng(out > 40 ? div(perStep * (hot - cold), out - cold) : perStep);
     const double vol = v.Lepesfogyasztas;
 
@@ -373,16 +414,24 @@ void drawOffStep(Model& m, int tanks) {
         if (k > 0) repairInversion(t[k]);
     }
 
-    v.HmvHoigeny = div((hot - cold) * v.Orasfogyasztas * kWaterHeat, N);
-
-    const Profile pr = chosenProfile(m);
-    const double cirk = s.Cirkvesztes.d();
-    if (m.fogy.Fogyorai(pr.p, pr.w, pr.d, m.clock.Ora).d() > 0) {
-        const double L = div(cirk, double(m.prep.Fogyasztasiorak(pr.d)) * 200 * N) * (hot - cold) *
-                         m.fogy.Fogynapi(pr.p, pr.w, pr.d).d() * kWaterHeat;
-        *outlet.up = *outlet.up - div(L, outlet.Vup * kWaterHeat);
-        *outlet.mid = *outlet.mid - div(L, outlet.Vmid * kWaterHeat);
-        v.HmvHoigeny = v.HmvHoigeny * (1 + cirk / 100);
+    const DrawHour hour = kept(m.day, m.day.drawHour, [&] {
+        DrawHour h{div((hot - cold) * v.Orasfogyasztas * kWaterHeat, N), false, 0, 0};
+        const DrawProfile pr = drawProfile(m);
+        const double cirk = s.Cirkvesztes.d();
+        if (hourWeight(m, pr) > 0) {
+            const double L =
+                div(cirk, double(pr.drawHours) * 200 * N) * (hot - cold) * pr.dailyVolume * kWaterHeat;
+            h.circulates = true;
+            h.upperDrop = div(L, outlet.Vup * kWaterHeat);
+            h.middleDrop = div(L, outlet.Vmid * kWaterHeat);
+            h.demand = h.demand * (1 + cirk / 100);
+        }
+        return h;
+    });
+    v.HmvHoigeny = hour.demand;
+    if (hour.circulates) {
+        *outlet.up = *outlet.up - hour.upperDrop;
+        *outlet.mid = *outlet.mid - hour.middleDrop;
     }
 
     for (int k = 0; k < tanks; ++k) {

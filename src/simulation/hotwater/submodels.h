@@ -15,31 +15,20 @@ namespace nk {
 // Heat capacity of water, Wh per litre and kelvin.
 inline constexpr double kWaterHeat = 1.16;
 
-// One tank: its layer temperatures in the shared state and its volumes.
-struct Tank {
-    double* lo;
-    double* mid;
-    double* up;
-    double Vlo, Vmid, Vup;  // litres; tank 3's upper layer is a whole number
-    double V;               // the tank-volume setting
-};
+// Tank k (1..3), and tank k as the collector's consumer in the month.
 Tank tankOf(Model& m, int k);
-
-// The collector's view of one tank as a consumer: its monthly controller
-// values and the rise variable its charge is kept in.
-enum class RiseVar { Tar1Emeles, PufEmeles, Tar3Emeles };
-struct Consumer {
-    int tankNumber;
-    Tank tank;
-    double on;        // 1 when solar charging is enabled for the month
-    double switchOn;  // switch-on temperature difference, K
-    double maximum;   // maximum tank temperature, °C
-    RiseVar rise;
-};
 Consumer consumerOf(Model& m, int k);
 
 // Irradiance on the collector plane in the current hour, W/m².
 int collectorIrradiance(const Model& m);
+
+// Outdoor temperature and horizontal irradiance of the current hour.
+double airTemperature(const Model& m);
+int horizontalIrradiance(const Model& m);
+
+// The value of heater `heater`'s time programme (chosen by `programme` and
+// `weekly`) on the weekday `Hetnapja` in the current half hour.
+double programmeValue(const Model& m, int heater, const Var& programme, const Var& weekly);
 
 // --- Conventional tank heater -------------------------------------------
 // Upper-part heating: the upper and middle layer, two thirds of the power

@@ -6,17 +6,17 @@ namespace nk {
 
 namespace {
 
-// The current hour's outdoor temperature and irradiances.
-struct HourWeather {
-    double Ta;
-    int G1, G2, G3, Gh;
-};
-
-HourWeather weatherAt(const Model& m, int hour) {
+HourWeather readWeather(const Model& m, int hour) {
     const Climate& k = m.klima;
     const int mo = m.clock.Honap, w = ix(m.s.Naptipus);
     return {k.Levegohomerseklet(mo, hour, w), k.Keletisugarzas(mo, hour, w), k.Delisugarzas(mo, hour, w),
             k.Nyugatisugarzas(mo, hour, w), k.Vizszintessugarzas(mo, hour, w)};
+}
+
+// The steps of a day read the weather of their own hour several times.
+HourWeather weatherAt(const Model& m, int hour) {
+    if (hour != m.clock.Ora) return readWeather(m, hour);
+    return kept(m.day, m.day.weather, [&] { return readWeather(m, hour); });
 }
 
 double solAir(const Model& m, double Ta, int G) { return Ta + m.s.Elnyelesitenyezo.d() * G / 23; }
@@ -28,8 +28,7 @@ double bufferLayer(const Model& m) { return m.s.Pufferterfogat.d() / 3; }
 // programme value that is neither keeps the last set temperature.
 void roomSetTemperature(Model& m) {
     Settings& s = m.s;
-    const double p =
-        m.prog.Idoprogramok(3, ix(s.Futes3program), ix(s.Futes3heti), s.Hetnapja, m.clock.Ora, m.clock.Felora).d();
+    const double p = programmeValue(m, 3, s.Futes3program, s.Futes3heti);
     if (p == 0)
         s.Szobahomerseklet = CSng(s.Csokkentetthomerseklet.d());
     else if (p == 1)

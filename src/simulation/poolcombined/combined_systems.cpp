@@ -144,6 +144,7 @@ void accumulateStep(Model& m, const CombinedSystem& sys, int G) {
 }
 
 void runCombinedDay(Model& m, const CombinedSystem& sys) {
+    DayScope scope(m.day);
     resetController(m, sys);
     zeroDayTotals(m.res);
     recordStartOfDay(m, sys.recordedTanks());
@@ -153,6 +154,7 @@ void runCombinedDay(Model& m, const CombinedSystem& sys) {
     const bool resetEveryStep = sys.consumers == Consumers::TankPool;
 
     for (m.clock.Ora = 0; m.clock.Ora <= 23; ++m.clock.Ora) {
+        m.day.startHour();
         const int G = collectorIrradiance(m);
         hourDraw(m);
         m.clock.Lepesszam = combinedStepsInHour(m, G, sys.number);
@@ -222,9 +224,11 @@ Integer combinedStepsInHour(const Model& m, int G, int system) {
     Integer N = 2;
     if (system <= 43) {
         const Currency Vs = s.Legkisebbterfogat;
-        const double litres = Vs.toDouble();
+        DayInputs& day = m.day;
+        const double litres = kept(day, day.smallestTank, [&] { return Vs.toDouble(); });
         if (N < Int(div(draw, litres) * 30)) N = CInt(Int(div(draw, litres) * 10));
-        collectorRule(N, power, (Vs * 5).toDouble(), (Vs * 10).toDouble());
+        collectorRule(N, power, kept(day, day.smallestTank5, [&] { return (Vs * 5).toDouble(); }),
+                      kept(day, day.smallestTank10, [&] { return (Vs * 10).toDouble(); }));
     } else {
         const double V1 = s.Tarolo1terfogat.d(), V2 = s.Tarolo2terfogat.d();
         const double byDraw = Int(div(draw, V1) * 25);

@@ -136,10 +136,7 @@ void poolHeater(Model& m) {
     StepValues& v = m.step;
     double& Tp = m.st.Medencehomerseklet;
     v.HagyHoMed = 0;
-    const double programme = m.prog
-                                 .Idoprogramok(2, ix(s.Medfutesprogram), ix(s.Medfutesheti), s.Hetnapja, m.clock.Ora,
-                                               m.clock.Felora)
-                                 .d();
+    const double programme = programmeValue(m, 2, s.Medfutesprogram, s.Medfutesheti);
     const double Ts = s.Medfuteshofok.d();
     if (!(programme == 1 && Tp < Ts)) return;
     const double need = double(s.Medterfogat) * kWaterHeat * (Ts - Tp) * 1000;
@@ -156,9 +153,8 @@ void poolHeater(Model& m) {
 void poolHeatBalance(Model& m) {
     const Settings& s = m.s;
     StepValues& v = m.step;
-    const int month = m.clock.Honap, hour = m.clock.Ora, type = ix(s.Naptipus);
-    const double Ta = m.klima.Levegohomerseklet(month, hour, type);
-    const int Gh = m.klima.Vizszintessugarzas(month, hour, type);
+    const double Ta = airTemperature(m);
+    const int Gh = horizontalIrradiance(m);
     const double A = s.Medfelulet.d();
     const int N = m.clock.Lepesszam;
     double& Tp = m.st.Medencehomerseklet;

@@ -11,6 +11,7 @@ namespace {
 enum class PoolSystem { Exchanger, ThroughCollectors };
 
 void runPoolDay(Model& m, PoolSystem system) {
+    DayScope scope(m.day);
     Results& r = m.res;
     const StepValues& v = m.step;
     zeroDayTotals(r);
@@ -18,6 +19,7 @@ void runPoolDay(Model& m, PoolSystem system) {
     const bool accumulates = accumulatesSteps(m);
     const bool hourly = hourlyCycle(m);
     for (m.clock.Ora = 0; m.clock.Ora <= 23; ++m.clock.Ora) {
+        m.day.startHour();
         const int G = collectorIrradiance(m);
         // No draw and no tank: two half-hour steps whatever the sun.
         m.clock.Lepesszam = 2;
