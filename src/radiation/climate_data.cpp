@@ -113,16 +113,19 @@ void Talajhomersekletadatok(Model& m) {
 }
 
 void Goznyomasadatok(Model& m) {
-    // Saturated vapour pressure, hPa, from -10 °C to 49 °C (over ice below 0 °C).
-    static constexpr float kValues[60] = {
+    // Saturated vapour pressure, hPa, from -10 °C to 50 °C (over ice below 0 °C):
+    // 50 °C is the warmest make-up water the settings take, and so the pool's
+    // start temperature.
+    static constexpr float kValues[61] = {
         2.59f, 2.83f, 3.1f, 3.38f, 3.68f, 4.01f, 4.37f, 4.75f, 5.17f, 5.62f,
         6.11f, 6.56f, 7.05f, 7.57f, 8.13f, 8.72f, 9.35f, 10.01f, 10.72f, 11.47f,
         12.27f, 13.12f, 14.01f, 14.96f, 15.97f, 17.04f, 18.17f, 19.36f, 20.62f, 21.95f,
         23.37f, 24.85f, 26.42f, 28.07f, 29.82f, 31.66f, 33.59f, 35.63f, 37.78f, 40.04f,
         42.41f, 44.91f, 47.52f, 50.28f, 53.18f, 56.28f, 59.35f, 62.74f, 66.24f, 69.91f,
         73.74f, 77.76f, 81.97f, 86.38f, 90.99f, 95.81f, 100.85f, 106.11f, 111.61f, 117.35f,
+        123.35f,
     };
-    for (int t = -10; t <= 49; ++t) m.klima.Telitettgoznyomas(t) = kValues[t + 10];
+    for (int t = -10; t <= 50; ++t) m.klima.Telitettgoznyomas(t) = kValues[t + 10];
 }
 
 }  // namespace nk

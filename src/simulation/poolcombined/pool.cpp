@@ -102,7 +102,7 @@ PoolController poolController(const Model& m) {
 }
 
 Single vapourPressure(const Model& m, double wholeDegrees) {
-    if (wholeDegrees < -10 || wholeDegrees > 49) raise(kSubscript);
+    if (wholeDegrees < -10 || wholeDegrees > 50) raise(kSubscript);
     return m.klima.Telitettgoznyomas(int(wholeDegrees));
 }
 

@@ -37,7 +37,7 @@ void poolHeatBalance(Model& m);
 void poolHeater(Model& m);
 
 // Saturated vapour pressure at a whole temperature, hPa. The table holds
-// -10 to 49 °C; any other index is error 9.
+// -10 to 50 °C; any other index is error 9.
 Single vapourPressure(const Model& m, double wholeDegrees);
 
 // The pool's share of the day start and of the accumulation of a step.

@@ -40,14 +40,15 @@ protected:
 
 TEST_F(Pool, VapourPressureIndexesRoundHalvesUpAndStayInTheTable) {
     weather(0, 20.5);
-    for (const auto& [pool, index] : {std::pair{24.5, 25.0}, {24.49, 24.0}, {0.0, 0.0}, {49.49, 49.0}}) {
+    for (const auto& [pool, index] : {std::pair{24.5, 25.0}, {24.49, 24.0}, {0.0, 0.0}, {49.49, 49.0}, {50.49, 50.0}}) {
         m.st.Medencehomerseklet = pool;
         poolHeatBalance(m);
         EXPECT_EQ(m.step.MedTempKerek, index) << pool;
         EXPECT_EQ(m.step.LevegoTempKerek, 21.0f) << pool;
     }
     EXPECT_EQ(vapourPressure(m, 49), m.klima.Telitettgoznyomas(49));
-    for (double outside : {50.0, -11.0, 60.0}) {
+    EXPECT_EQ(vapourPressure(m, 50), 123.35f);
+    for (double outside : {51.0, -11.0, 60.0}) {
         try {
             vapourPressure(m, outside);
             ADD_FAILURE() << outside << " read";
@@ -57,18 +58,27 @@ TEST_F(Pool, VapourPressureIndexesRoundHalvesUpAndStayInTheTable) {
     }
 }
 
-TEST(PoolRuns, APoolPast49AndAHalfDegreesEndsTheRunWithError9) {
-    Model m;
-    Alapertekek(m);
-    testing::RecordingUi ui;
-    m.ui = &ui;
-    initialCalculationChoices(m);
-    m.s.Rendszerszam = 21;
-    m.s.Medvizpotlashofok = 50;  // the pool starts at its make-up temperature
-    runCalculation(m);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, calcErrorMessage(9));
-    EXPECT_EQ(ui.messages[0].title, kCalcErrorTitle);
+// The pool starts a run at its make-up temperature: 50 °C, the highest the
+// settings take, still computes; a pool past 50.5 °C ends the run with error 9.
+TEST(PoolRuns, MakeUpWaterUpTo50DegreesComputesAndAWarmerPoolEndsTheRunWithError9) {
+    for (const auto& [makeUp, error] : {std::pair{50, false}, {51, true}}) {
+        Model m;
+        Alapertekek(m);
+        testing::RecordingUi ui;
+        m.ui = &ui;
+        initialCalculationChoices(m);
+        m.s.Rendszerszam = 21;
+        m.s.Medvizpotlashofok = makeUp;
+        runCalculation(m);
+        if (error) {
+            ASSERT_EQ(ui.messages.size(), 1u) << makeUp;
+            EXPECT_EQ(ui.messages[0].text, calcErrorMessage(9));
+            EXPECT_EQ(ui.messages[0].title, kCalcErrorTitle);
+        } else {
+            EXPECT_TRUE(ui.messages.empty()) << makeUp;
+            EXPECT_GT(m.res.EredmMedTempMax(1).d(), 0) << makeUp;  // the year was recorded
+        }
+    }
 }
 
 // --- The balances --------------------------------------------------------------------
