@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <set>
+#include <vector>
 
 #include "simulation/cycles/drivers.h"
 #include "ui/calculation/colour_dialog.h"
@@ -479,6 +481,23 @@ std::set<QWidget*> tabRound(FrmKombinalt* c) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     return seen;
+}
+
+// Tab enters the pipe data at the top field and walks them down as they stand.
+TEST_F(StartedProgram, TabWalksThePipeFieldsTopToBottom) {
+    calc->activateWindow();
+    QApplication::setActiveWindow(calc);
+    std::vector<QWidget*> standing;
+    for (const auto& [id, field] : calc->pipeFields) standing.push_back(field);
+    std::sort(standing.begin(), standing.end(), [](QWidget* a, QWidget* b) { return a->y() < b->y(); });
+    calc->Picture9[3]->setFocus();  // the control before them
+    std::vector<QWidget*> walked;
+    for (std::size_t i = 0; i < standing.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        walked.push_back(QApplication::focusWidget());
+    }
+    EXPECT_EQ(walked, standing);
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 // Tab enters an option group at one of its options; the arrow keys move the selection.

@@ -1,3 +1,4 @@
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QLocale>
 #include <QScrollBar>
@@ -418,6 +419,41 @@ TEST_F(SettingsOpen, GroupsKeepTheirVariants) {
     w->Command1_Click();
     EXPECT_EQ(m().s.Rendszerszam.d(), 45);
     for (const auto& [n, picture] : calc->pcrRendszer) EXPECT_EQ(picture->isVisibleTo(calc), n == 45) << n;
+}
+
+// All of a label's text is on show: it fits the label as the label lays it
+// out, and the label is inside what its parent shows, or can be scrolled to.
+::testing::AssertionResult shownWhole(const QLabel* l) {
+    const QRect room = l->contentsRect();
+    const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect needed = QFontMetrics(l->font()).boundingRect(room, flags, l->text());
+    if (needed.width() > room.width() || needed.height() > room.height())
+        return ::testing::AssertionFailure() << "needs " << needed.width() << "x" << needed.height() << ", has "
+                                             << room.width() << "x" << room.height();
+    const QWidget* parent = l->parentWidget();
+    QSize reach = parent->size();
+    if (auto* area = qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()))
+        reach += QSize(area->horizontalScrollBar()->maximum(), area->verticalScrollBar()->maximum());
+    if (!QRect(QPoint(), reach).contains(l->geometry()))
+        return ::testing::AssertionFailure() << "label " << l->width() << "x" << l->height() << " at " << l->x() << ","
+                                             << l->y() << " beyond " << reach.width() << "x" << reach.height();
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(SettingsOpen, EverySystemsTitleAndDescriptionAreShownWhole) {
+    const std::pair<int, void (FrmBeallitasok::*)(int)> groups[] = {
+        {1, &FrmBeallitasok::pcrHMV_Click}, {2, &FrmBeallitasok::Med2_Click}, {4, &FrmBeallitasok::Picture2_Click}};
+    for (const auto& [group, choose] : groups) {
+        w->cmdRendszertip[group]->click();
+        for (int variant = 1; systemText(group, variant); ++variant) {
+            (w->*choose)(variant);
+            QApplication::processEvents();
+            const int system = group * 10 + variant;
+            ASSERT_EQ(w->Label2[group]->text().toStdString(), systemText(group, variant)->description) << system;
+            EXPECT_TRUE(shownWhole(w->Label7[group])) << system << " title";
+            EXPECT_TRUE(shownWhole(w->Label2[group])) << system << " description";
+        }
+    }
 }
 
 TEST_F(SettingsOpen, AChoiceSurvivesTheTiltDialogUntilCommitted) {

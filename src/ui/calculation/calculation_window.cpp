@@ -290,7 +290,8 @@ void FrmKombinalt::buildHiddenControls() {
 }
 
 void FrmKombinalt::setKeyboardOrder() {
-    // The cycle options first, then the buttons, then the rest of the band and the pipe data.
+    // The cycle options first, then the buttons, then the rest of the band and the pipe data
+    // top to bottom.
     QWidget* order[] = {Option6,
                         Option5,
                         Option4,
@@ -318,12 +319,12 @@ void FrmKombinalt::setKeyboardOrder() {
                         Picture9[1],
                         Picture9[2],
                         Picture9[3],
-                        pipeFields[PipeField::belsocso],
-                        pipeFields[PipeField::csohejvastagsag],
-                        pipeFields[PipeField::hosziglambda],
-                        pipeFields[PipeField::belsoterhofok],
-                        pipeFields[PipeField::kulsocso],
                         pipeFields[PipeField::Dcsokulso],
+                        pipeFields[PipeField::kulsocso],
+                        pipeFields[PipeField::belsocso],
+                        pipeFields[PipeField::belsoterhofok],
+                        pipeFields[PipeField::hosziglambda],
+                        pipeFields[PipeField::csohejvastagsag],
                         Picture3->Napsugmutat};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     for (QLineEdit* value : tablazat1) value->setFocusPolicy(Qt::ClickFocus);

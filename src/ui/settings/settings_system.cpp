@@ -1,6 +1,9 @@
 // The system type: a group button, then a variant's picture; the chosen
 // system's title and description below the pictures.
 
+#include <QScrollBar>
+#include <algorithm>
+
 #include "state/system_texts.h"
 #include "ui/settings/settings_layout.h"
 #include "ui/settings/settings_window.h"
@@ -52,17 +55,39 @@ void FrmBeallitasok::buildSystemType(Column& column) {
             (*array)[std::size_t(i)] = pic;
             connect(pic, &SystemPicture::clicked, this, [this, clickHandler, i] { (this->*clickHandler)(i); });
         }
-        Label7[group] = label(p, QString(), 4, 126, w - 8, 18);
-        QFont bold = Label7[group]->font();
+        // The title wraps, with room for the group's longest; the description
+        // scrolls in what is left of the panel, as the longest need more.
+        QFont bold = p->font();
         bold.setBold(true);
+        const int textWidth = w - 8;
+        int titleHeight = 0;
+        for (int variant = 1; variant <= pictures; ++variant)
+            titleHeight = std::max(titleHeight, QFontMetrics(bold)
+                                                    .boundingRect(QRect(0, 0, textWidth, p->height()), Qt::TextWordWrap,
+                                                                  qs(systemText(group, variant)->title))
+                                                    .height());
+        titleHeight += 2;  // a pixel above and below the letters
+        const int titleTop = 124;
+        Label7[group] = label(p, QString(), 4, titleTop, textWidth, titleHeight);
         Label7[group]->setFont(bold);
+        Label7[group]->setWordWrap(true);
+        Label7[group]->setTextFormat(Qt::PlainText);
         paintBackground(Label7[group], kTextBackground);
-        Label2[group] = label(p, QString(), 4, 146, w - 8, 55);
+
+        const int descriptionTop = titleTop + titleHeight + 2;
+        auto* scroll = new QScrollArea(p);
+        scroll->setGeometry(4, descriptionTop, textWidth, p->height() - 2 - descriptionTop);
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setWidgetResizable(true);
+        paintBackground(scroll->viewport(), kTextBackground);
+        Label2[group] = new QLabel;
         Label2[group]->setWordWrap(true);
         Label2[group]->setTextFormat(Qt::PlainText);
-        Label7[group]->setTextFormat(Qt::PlainText);
         Label2[group]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         paintBackground(Label2[group], kTextBackground);
+        scroll->setWidget(Label2[group]);
+        descriptionArea[group] = scroll;
         return p;
     };
     HMVrend = panel(1, 6, &pcrHMV, &FrmBeallitasok::pcrHMV_Click);
@@ -156,6 +181,7 @@ void FrmBeallitasok::MagyKiiras() {
     if (!text) return;
     Label7[group]->setText(qs(text->title));
     Label2[group]->setText(qs(text->description));
+    descriptionArea[group]->verticalScrollBar()->setValue(0);  // a new description is read from its start
 }
 
 }  // namespace nk::ui

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QPointer>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <array>
 #include <map>
 
@@ -277,6 +278,7 @@ public:
     std::array<SystemPicture*, 7> Picture2{};    // 1 .. 6
     std::map<int, QLabel*> Label7;               // 1, 2, 4
     std::map<int, QLabel*> Label2;               // 1, 2, 4
+    std::map<int, QScrollArea*> descriptionArea;  // scrolls Label2 of the group
 
     // Command buttons.
     QPushButton* Command1;
