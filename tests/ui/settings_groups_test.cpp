@@ -122,6 +122,29 @@ INSTANTIATE_TEST_SUITE_P(
                       SpinCase{"circulation_up_to_fifty", 10, 48, 20, 50},
                       SpinCase{"circulation_down", 11, 20, 4, 16}));
 
+// A spinner starts with any mouse button and stops at its release.
+class SpinnerMouseButtons : public Groups, public ::testing::WithParamInterface<Qt::MouseButton> {};
+
+TEST_P(SpinnerMouseButtons, StartTheRepeat) {
+    m().s.BeallKollektorszam = 3;
+    RepeatButton* b = w->Command11[2];
+    QTest::mousePress(b, GetParam());
+    for (int i = 0; i < 3; ++i) b->tick();
+    QTest::mouseRelease(b, GetParam());
+    for (int i = 0; i < 2; ++i) b->tick();
+    EXPECT_FALSE(b->running());
+    EXPECT_EQ(m().s.BeallKollektorszam, 6);
+    EXPECT_EQ(w->focusWidget(), w->Command1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, SpinnerMouseButtons,
+                         ::testing::Values(Qt::LeftButton, Qt::RightButton, Qt::MiddleButton),
+                         [](const auto& info) {
+                             return info.param == Qt::LeftButton    ? std::string("left")
+                                    : info.param == Qt::RightButton ? std::string("right")
+                                                                    : std::string("middle");
+                         });
+
 TEST_F(Groups, ACollectorStepShowsTheCountAndTheArea) {
     hold(2, 0);
     EXPECT_EQ(w->Text3->text(), QStringLiteral("4"));
