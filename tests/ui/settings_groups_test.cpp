@@ -207,6 +207,22 @@ TEST_F(Groups, TankAndPoolHeaterProgrammes) {
     for (int d = 1; d <= 7; ++d) EXPECT_FALSE(w->Option35[std::size_t(d)]->isChecked()) << d;
 }
 
+TEST_F(Groups, BothHeaterFramesCarryTheHourScale) {
+    const QString scale = QStringLiteral("0    2    4     6    8    10  12  14  16  18  20  22  24h");
+    for (QWidget* panel : {w->Picture7, w->Picture9}) {
+        QWidget* frame = panel->parentWidget();
+        const QLabel* found = nullptr;
+        for (const QLabel* l : frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (l->text() == scale) found = l;
+        ASSERT_NE(found, nullptr) << utf8(frame->objectName());
+        // Under the weekday panel, whole, inside its frame and the window.
+        EXPECT_GE(found->y(), panel->geometry().bottom());
+        EXPECT_GE(found->width(), found->fontMetrics().horizontalAdvance(scale));
+        EXPECT_TRUE(frame->rect().contains(found->geometry()));
+        EXPECT_LE(frame->mapTo(w, QPoint(0, frame->height())).y(), w->height());
+    }
+}
+
 TEST_F(Groups, TheEditorButtonsHandOverTheHeaterAndItsProgramme) {
     w->Option37->click();  // pool: "Kikapcsolva", weekly, Thursday
     w->Option35[4]->click();
