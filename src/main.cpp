@@ -3,9 +3,10 @@
 #include <QTranslator>
 
 #include "startup/program.h"
+#include "ui/application.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    nk::ui::Application app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
 
     // Qt's own buttons and dialogs in Hungarian.

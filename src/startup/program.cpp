@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "state/defaults.h"
+#include "ui/application.h"
 #include "ui/calculation/calculation_window.h"
 #include "ui/settings/settings_window.h"
 
@@ -117,9 +118,11 @@ Program::Program(MessageService* messages, FileDialogs* dialogs)
       dialogs_(dialogs ? dialogs : ownDialogs_.get()),
       tracker_(std::make_unique<ActivationTracker>()) {
     qApp->installEventFilter(tracker_.get());
+    if (Application* app = Application::instance()) app->setMessages(messages_);
 }
 
 Program::~Program() {
+    if (Application* app = Application::instance(); app && app->messages() == messages_) app->setMessages(nullptr);
     if (splash_) delete splash_.data();
     title_.reset();
     calc_.reset();

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <system_error>
 
 #include "platform/numeric.h"
 #include "platform/text.h"
@@ -58,5 +59,10 @@ public:
 // "Számítás közben 6. számú hiba lépett fel. Próbáljon változtatni a beállításokon."
 std::string calcErrorMessage(int number);
 inline const std::string kCalcErrorTitle = "Számítási hiba";
+
+// The run-time error number of a failed file operation: 53 file not found, 57
+// device input/output error, 61 disk full, 70 permission denied, 75 any other
+// path or file access error.
+int fileErrorNumber(const std::error_code& e);
 
 }  // namespace nk

@@ -1,6 +1,7 @@
 #include "ui/repeat_button.h"
 
 #include <QEvent>
+#include <QMouseEvent>
 
 namespace nk::ui {
 
@@ -40,6 +41,20 @@ void RepeatButton::tick() {
 void RepeatButton::abort() {
     running_ = false;
     timer_.stop();
+}
+
+void RepeatButton::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) return QPushButton::mousePressEvent(e);  // its pressed() starts
+    setDown(true);
+    start();
+    e->accept();
+}
+
+void RepeatButton::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton) return QPushButton::mouseReleaseEvent(e);
+    setDown(false);
+    stop();
+    e->accept();
 }
 
 bool RepeatButton::eventFilter(QObject* watched, QEvent* event) {

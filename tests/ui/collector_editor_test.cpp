@@ -260,6 +260,18 @@ INSTANTIATE_TEST_SUITE_P(
         ArrowCase{"gk_up_to_its_bound", 6, &Hatasfok::Text6, "950", 500, "1000", 1000},
         ArrowCase{"gk_down_held", 7, &Hatasfok::Text6, "450", 2, "250", 1000}));
 
+TEST_F(CollectorEditor, AnArrowStartsWithAnyMouseButton) {
+    RepeatButton* b = e->Command5[0];  // A up, from 0,798
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mousePress(b, button);
+        b->tick();
+        QTest::mouseRelease(b, button);
+        for (int i = 0; i < 2; ++i) b->tick();
+        EXPECT_FALSE(b->running());
+    }
+    EXPECT_EQ(e->Text3->text(), QStringLiteral("0,82"));
+}
+
 TEST_F(CollectorEditor, AHeldArrowCountsItsTicks) {
     RepeatButton* up = e->Command5[0];
     ASSERT_TRUE(enter(e->Text3, QStringLiteral("0,1")));

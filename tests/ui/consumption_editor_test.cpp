@@ -645,7 +645,7 @@ TEST_F(ConsumptionCurve, TheWeeklyCustomCurveIsStoredForItsDayOnly) {
     EXPECT_EQ(f().BeallFogyoraiossz(5, 0, 3), 1);
 }
 
-TEST_F(ConsumptionCurve, ACurveBeyondItsSixteenBitSumIsNeitherStoredNorLeftBehind) {
+TEST_F(ConsumptionCurve, ACurveBeyondItsSixteenBitSumIsNotStoredAndBezarDropsIt) {
     // 24 bars at their top: 48000 would not fit the stored sum.
     std::vector<std::pair<int, Integer>> full;
     for (int h = 0; h < 24; ++h) full.push_back({h, 2000});
@@ -655,10 +655,6 @@ TEST_F(ConsumptionCurve, ACurveBeyondItsSixteenBitSumIsNeitherStoredNorLeftBehin
     e->Command53->click();
     expectMessage(kBadValue, MsgIcon::Exclamation);
     EXPECT_EQ(f().BeallFogyoraiossz(5, 0, 1), 1);
-    messages.shown.clear();
-    e->Command49->click();
-    expectMessage(kBadValue, MsgIcon::Exclamation);
-    EXPECT_TRUE(e->isVisible());
     // Lowered to 32700 it fits.
     messages.shown.clear();
     for (int h = 0; h < 8; ++h) hold(minus(h), 19);
@@ -667,8 +663,16 @@ TEST_F(ConsumptionCurve, ACurveBeyondItsSixteenBitSumIsNeitherStoredNorLeftBehin
     e->Command53->click();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(f().BeallFogyoraiossz(5, 0, 1), 32700);
+    // Raised beyond it again and not stored: "Be&zár" closes, and what OK
+    // stored last stays.
+    hold(plus(0), 2);
+    ASSERT_GT(e->bars().sum(), 32767);
     e->Command49->click();
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(e.isNull() || !e->isVisible());
+    EXPECT_EQ(f().BeallFogyoraiossz(5, 0, 1), 32700);
+    EXPECT_EQ(f().BeallFogyorai(5, 0, 1, 0), 100);
+    EXPECT_EQ(w->Combo2->currentText(), QStringLiteral("Egyedi"));
 }
 
 // --- Handing back ------------------------------------------------------------------------

@@ -122,6 +122,29 @@ INSTANTIATE_TEST_SUITE_P(
                       SpinCase{"circulation_up_to_fifty", 10, 48, 20, 50},
                       SpinCase{"circulation_down", 11, 20, 4, 16}));
 
+// A spinner starts with any mouse button and stops at its release.
+class SpinnerMouseButtons : public Groups, public ::testing::WithParamInterface<Qt::MouseButton> {};
+
+TEST_P(SpinnerMouseButtons, StartTheRepeat) {
+    m().s.BeallKollektorszam = 3;
+    RepeatButton* b = w->Command11[2];
+    QTest::mousePress(b, GetParam());
+    for (int i = 0; i < 3; ++i) b->tick();
+    QTest::mouseRelease(b, GetParam());
+    for (int i = 0; i < 2; ++i) b->tick();
+    EXPECT_FALSE(b->running());
+    EXPECT_EQ(m().s.BeallKollektorszam, 6);
+    EXPECT_EQ(w->focusWidget(), w->Command1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, SpinnerMouseButtons,
+                         ::testing::Values(Qt::LeftButton, Qt::RightButton, Qt::MiddleButton),
+                         [](const auto& info) {
+                             return info.param == Qt::LeftButton    ? std::string("left")
+                                    : info.param == Qt::RightButton ? std::string("right")
+                                                                    : std::string("middle");
+                         });
+
 TEST_F(Groups, ACollectorStepShowsTheCountAndTheArea) {
     hold(2, 0);
     EXPECT_EQ(w->Text3->text(), QStringLiteral("4"));
@@ -182,6 +205,22 @@ TEST_F(Groups, TankAndPoolHeaterProgrammes) {
     EXPECT_EQ(m().par.Medfutesnap, 1);
     EXPECT_FALSE(w->Picture9->isEnabled());
     for (int d = 1; d <= 7; ++d) EXPECT_FALSE(w->Option35[std::size_t(d)]->isChecked()) << d;
+}
+
+TEST_F(Groups, BothHeaterFramesCarryTheHourScale) {
+    const QString scale = QStringLiteral("0    2    4     6    8    10  12  14  16  18  20  22  24h");
+    for (QWidget* panel : {w->Picture7, w->Picture9}) {
+        QWidget* frame = panel->parentWidget();
+        const QLabel* found = nullptr;
+        for (const QLabel* l : frame->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (l->text() == scale) found = l;
+        ASSERT_NE(found, nullptr) << utf8(frame->objectName());
+        // Under the weekday panel, whole, inside its frame and the window.
+        EXPECT_GE(found->y(), panel->geometry().bottom());
+        EXPECT_GE(found->width(), found->fontMetrics().horizontalAdvance(scale));
+        EXPECT_TRUE(frame->rect().contains(found->geometry()));
+        EXPECT_LE(frame->mapTo(w, QPoint(0, frame->height())).y(), w->height());
+    }
 }
 
 TEST_F(Groups, TheEditorButtonsHandOverTheHeaterAndItsProgramme) {

@@ -7,9 +7,11 @@
 #include <QLocale>
 #include <cstdlib>
 
+#include "ui/application.h"
+
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
+    nk::ui::Application app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
     // The windows are made for a decimal-comma locale.
     QLocale::setDefault(QLocale(QLocale::Hungarian, QLocale::Hungary));

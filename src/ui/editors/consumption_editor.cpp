@@ -536,8 +536,8 @@ void Fogyasztas::Command53_Click() {
 
 void Fogyasztas::Command49_Click() {
     using namespace layout;
-    // A curve that cannot be stored is not left behind unnoticed.
-    if (!bars_.sumFits()) return refuse(kBadValue);
+    // The bars that "&OK" has not stored are dropped here, whatever they sum
+    // to: only storing them needs the sum to fit.
     Settings& s = m_.s;
     FrmBeallitasok& f = opener_;
     if (Option1->isChecked()) {

@@ -104,6 +104,11 @@ inline QWidget* weekdayPanel(QWidget* parent, int x, int y, std::array<QRadioBut
     return panel;
 }
 
+// The hours under a heater's programme; no programme chart is drawn over it.
+inline QLabel* hourScale(QWidget* parent, int y, int w) {
+    return label(parent, QStringLiteral("0    2    4     6    8    10  12  14  16  18  20  22  24h"), 8, y, w - 16);
+}
+
 inline QComboBox* list(QWidget* parent, int x, int y, int w, const QStringList& items = {}) {
     auto* c = new QComboBox(parent);
     c->setGeometry(x, y, w, 20);

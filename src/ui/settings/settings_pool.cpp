@@ -63,7 +63,7 @@ void FrmBeallitasok::buildPool(Column& column) {
     label(Frame9, QStringLiteral("Vízpótlás hőmérséklete [°C]:"), 8, rowTop(6), x - 10);
     Text24 = field(Frame9, x, rowTop(6));
 
-    auto* Frame11 = column.frame(QStringLiteral("A medence hagyományos fűtése"), 6);
+    auto* Frame11 = column.frame(QStringLiteral("A medence hagyományos fűtése"), 7);
     label(Frame11, QStringLiteral("A fűtés bekapcsolási hőmérséklete [°C]:"), 8, rowTop(0), x - 10);
     Text29 = field(Frame11, x, rowTop(0));
     label(Frame11, QStringLiteral("A fűtés teljesítménye [kW]:"), 8, rowTop(1), x - 10);
@@ -75,8 +75,9 @@ void FrmBeallitasok::buildPool(Column& column) {
     Option36 = option(kind, QStringLiteral("Napi program"), 0, 0, 110);
     Option37 = option(kind, QStringLiteral("Heti program"), 120, 0, 110);
     Picture9 = weekdayPanel(Frame11, 8, rowTop(4), Option35);
+    hourScale(Frame11, rowTop(5), w);
     Command9 = new QPushButton(QStringLiteral("Egye&di időprogram megadása"), Frame11);
-    Command9->setGeometry(8, rowTop(5), 200, 24);
+    Command9->setGeometry(8, rowTop(6), 200, 24);
 
     const std::pair<QRadioButton*, void (FrmBeallitasok::*)()> handlers[] = {
         {Option26, &FrmBeallitasok::Option26_Click}, {Option27, &FrmBeallitasok::Option27_Click},

@@ -25,7 +25,7 @@ void FrmBeallitasok::buildTanks(Column& column) {
     Text19 = field(Frame7, 130, 20);
     Text19->setToolTip(QStringLiteral("3. tároló térfogata [liter]"));
 
-    auto* Frame8 = column.frame(QStringLiteral("A melegvíz-tároló hagyományos fűtése"), 6);
+    auto* Frame8 = column.frame(QStringLiteral("A melegvíz-tároló hagyományos fűtése"), 7);
     label(Frame8, QStringLiteral("Bekapcsolási hőmérséklet [°C]:"), 8, rowTop(0), 220);
     Text23 = field(Frame8, x, rowTop(0));
     label(Frame8, QStringLiteral("A fűtés teljesítménye [kW]:"), 8, rowTop(1), 220);
@@ -47,8 +47,9 @@ void FrmBeallitasok::buildTanks(Column& column) {
         connect(Option25[std::size_t(d)], &QRadioButton::toggled, this, [this, d](bool on) {
             if (on) Option25_Click(d);
         });
+    hourScale(Frame8, rowTop(5), w);
     Command8 = new QPushButton(QStringLiteral("Egye&di időprogram megadása"), Frame8);
-    Command8->setGeometry(8, rowTop(5), 200, 24);
+    Command8->setGeometry(8, rowTop(6), 200, 24);
     Command8->setToolTip(QStringLiteral("Egyedi időprogram megadására szolgáló ablak megnyitása"));
 }
 
