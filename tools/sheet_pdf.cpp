@@ -8,7 +8,6 @@
 
 #include "ui/calculation/sheet_printer.h"
 #include "ui/calculation/sizing_sheet.h"
-#include "ui/month_names.h"
 
 bool writeSheetPdf(const nk::Model& m, const std::string& path) {
     // Fonts need a GUI application; no display is needed for a PDF.
@@ -27,10 +26,8 @@ bool writeSheetPdf(const nk::Model& m, const std::string& path) {
     pdf.setPageLayout(nk::ui::sheetPageLayout());
     pdf.setTitle(QStringLiteral("Méretezési adatlap"));
     pdf.setCreator(QStringLiteral("calc-table"));
-    const int month = m.s.Honapvalasztas >= 1 && m.s.Honapvalasztas <= 12 ? m.s.Honapvalasztas : 1;
     const nk::ui::ChartCaptions captions = nk::ui::chartCaptions(m.s.Szamitasmod == 1);
-    const nk::ui::SheetWindowTexts window{QString::fromUtf8(nk::ui::kMonthNames[month - 1]), captions.heat,
-                                          captions.quantities};
+    const nk::ui::SheetWindowTexts window{captions.heat, captions.quantities};
     const auto ops = nk::ui::buildSizingSheet(m, window, QDate::currentDate(), m.ui->numberLocale());
     nk::ui::SheetPrinter printer(pdf);
     return nk::ui::runSheet(

@@ -106,6 +106,21 @@ using ResultArraySingle = Arr1<Single>;
 inline constexpr std::array<Bounds, 1> kEnergyResultDims{upto(13)};
 inline constexpr std::array<Bounds, 1> kTempResultDims{upto(15)};
 
+// The choices of the calculation whose figures the result record holds, so
+// that what is printed with them names that calculation, not the options
+// chosen since.
+struct ShownCalculation {
+    Integer cycle = 0;  // 1 daily, 2 monthly, 3 annual, 4 period; 0 before the first
+    Integer month = 0;  // the month of a daily or monthly run
+    Var dayType;        // the day type of a daily run
+    Integer firstMonth = 0;  // the months of a period run
+    Var lastMonth;
+    // The hourly, daily and monthly arrays still hold that calculation: a run
+    // that began after it overwrote them, and if it failed they hold no
+    // calculation's whole figures.
+    bool arraysHoldIt = false;
+};
+
 struct Results {
     // Day totals and day means.
     double NapiSugarzas = 0, NapiKollHo = 0, NapiSzivattyuperc = 0;
@@ -184,6 +199,7 @@ struct Results {
 
     // Energy lines of the printed data sheet, from the latest result table.
     Arr1<Var> EnergiaAdat{{upto(8)}};
+    ShownCalculation shown;
 
     // What the windows show of the latest run: the result table and the
     // annual bar chart (kept until the next annual run).

@@ -66,9 +66,8 @@ protected:
 
     void render(const NumberLocale& loc = NumberLocale::decimalComma()) {
         page = std::make_unique<RecordingDevice>();
-        const auto ops = buildSizingSheet(m, {QStringLiteral("Június"), QStringLiteral("Hőszükséglet"),
-                                              QStringLiteral("Hőmennyiségek")},
-                                          kToday, loc);
+        const auto ops =
+            buildSizingSheet(m, {QStringLiteral("Hőszükséglet"), QStringLiteral("Hőmennyiségek")}, kToday, loc);
         SheetPrinter printer(*page);
         const bool printed = runSheet(
             ops, [&](const SheetOp& op) { return printer.run(op); },
@@ -252,10 +251,7 @@ TEST_F(Sheet, TheCycleLineNamesTheLastCalculation) {
         {5, 0, 0, 0, nullptr},
     };
     for (const Case& c : cases) {
-        m.s.Szamitasmod = c.cycle;
-        m.s.Naptipus = c.dayType;
-        m.s.ElsoHonap = Integer(c.first);
-        m.s.UtolsoHonap = c.last;
+        m.res.shown = {c.cycle, 6, c.dayType, Integer(c.first), c.last, false};
         render();
         const Text* label = find(QStringLiteral("A számítás jellege: "));
         if (!c.line) {
@@ -446,12 +442,54 @@ TEST_F(Sheet, BarsStandOnTheCyclesTimeAxisInProportionToTheirValues) {
     EXPECT_EQ(shown, QStringList({"0", "Nov.", "Dec.", "Jan.", "Febr."}));
 }
 
-TEST_F(Sheet, ACycleChosenButNotCalculatedLeavesTheFramesEmpty) {
+// The text right of "A számítás jellege: ", or null without a cycle line.
+const Text* cycleLine(const RecordingDevice& page) {
+    const Text* label = nullptr;
+    for (const Text& t : page.texts)
+        if (t.text == QStringLiteral("A számítás jellege: ")) label = &t;
+    if (!label) return nullptr;
+    for (const Text& t : page.texts)
+        if (near(t.top, label->top) && t.x > label->x) return &t;
+    return nullptr;
+}
+
+// Options chosen on the window but not calculated yet change neither the
+// cycle line nor the charts: both stay the calculation's whose figures are
+// printed. A run that fails leaves the figures and their cycle line, but no
+// charts of half-written arrays.
+TEST_F(Sheet, TheCycleLineAndChartsAreTheCalculationsWhoseFiguresArePrinted) {
     choose(11);
     calculate(3);
-    m.s.Szamitasmod = 1;  // the daily option clicked, not calculated yet
+    // "Napi" with an average March day chosen, then "&Nyomtatás".
+    m.s.Szamitasmod = 1;
+    m.s.Naptipus = 2;
+    m.s.Honapvalasztas = 3;
     render();
-    EXPECT_NE(find(QStringLiteral("Napkollektorok")), nullptr);
+    const Text* line = cycleLine(*page);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text, QStringLiteral("Éves ciklus"));
+    EXPECT_NE(find(QStringLiteral("Dec.")), nullptr);
+    int collectorBars = 0;
+    for (const auto& r : page->rects) collectorBars += r.fill == paletteColour(6) && inFrame(r.x1, r.y2 - 0.1, 2);
+    EXPECT_EQ(collectorBars, 12);
+
+    // A monthly run of June, then the period option chosen.
+    calculate(2, 6);
+    m.s.Szamitasmod = 4;
+    m.s.Honapvalasztas = 9;
+    render();
+    line = cycleLine(*page);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text, QStringLiteral("Havi ciklus:  Június"));
+    EXPECT_NE(find(QStringLiteral("30")), nullptr);
+
+    // A daily run that fails: the monthly figures stay, their frames empty.
+    for (int d = 1; d <= 7; ++d) m.fogy.Fogynapi(1, 0, d) = 100000;
+    calculate(1, 8);
+    render();
+    line = cycleLine(*page);
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text, QStringLiteral("Havi ciklus:  Június"));
     for (const auto& r : page->rects) EXPECT_FALSE(inFrame(r.x1, r.y1 + 0.1, 2));
 }
 

@@ -172,10 +172,14 @@ void startLongRun(Model& m, RunAccumulator& acc, int firstMonth, Integer cycle) 
     warmUp(m, cycle);
 }
 
-// Guards a run against a second calculation starting inside it.
+// Guards a run against a second calculation starting inside it. A run that
+// starts overwrites the arrays of the calculation shown until then.
 class BusyGuard {
 public:
-    explicit BusyGuard(Model& m) : m_(m), acquired_(!m.calculating) { m_.calculating = true; }
+    explicit BusyGuard(Model& m) : m_(m), acquired_(!m.calculating) {
+        m_.calculating = true;
+        if (acquired_) m_.res.shown.arraysHoldIt = false;
+    }
     ~BusyGuard() {
         if (acquired_) m_.calculating = false;
     }
@@ -216,6 +220,7 @@ void Napiszamitas(Model& m) {
         m.clock.Eredmenyrogzites = kTrue;
         simulateDay(m);
         dailyResults(m);
+        recordShownCalculation(m, 1);
         Eredmenykiiras(m);
     } catch (const CalcError& e) {
         reportError(m, e);
@@ -265,6 +270,7 @@ void Haviszamitas(Model& m) {
         m.ui->setBusy(false);
         monthlyTemperatureResults(m);
         monthlyEnergyResults(m, month);
+        recordShownCalculation(m, 2);
         Eredmenykiiras(m);
     } catch (const CalcError& e) {
         reportError(m, e);
@@ -285,6 +291,7 @@ void Evesszamitas(Model& m) {
         Evesgrafikon(m);
         m.ui->setBusy(false);
         runEnergyResults(m, false);
+        recordShownCalculation(m, 3);
         Eredmenykiiras(m);
     } catch (const CalcError& e) {
         reportError(m, e);
@@ -328,6 +335,7 @@ void Idoszakiszamitas(Model& m) {
         runTemperatureResults(m);
         m.ui->setBusy(false);
         runEnergyResults(m, true);
+        recordShownCalculation(m, 4);
         Eredmenykiiras(m);
     } catch (const CalcError& e) {
         reportError(m, e);

@@ -123,6 +123,11 @@ void runEnergyResults(Model& m, bool period) {
     }
 }
 
+void recordShownCalculation(Model& m, Integer cycle) {
+    const Settings& s = m.s;
+    m.res.shown = {cycle, s.Honapvalasztas, s.Naptipus, s.ElsoHonap, s.UtolsoHonap, true};
+}
+
 void Eredmenykiiras(Model& m) {
     Results& r = m.res;
     const NumberLocale loc = m.ui->numberLocale();

@@ -23,6 +23,10 @@ void monthlyEnergyResults(Model& m, int month);
 void runTemperatureResults(Model& m);  // annual and period
 void runEnergyResults(Model& m, bool period);
 
+// Records the choices of the run of `cycle` that has just formed the result
+// record, and that the arrays hold its figures.
+void recordShownCalculation(Model& m, Integer cycle);
+
 // Writes the pipe-loss box and the result table.
 void Eredmenykiiras(Model& m);
 

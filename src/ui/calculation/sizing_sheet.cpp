@@ -6,6 +6,7 @@
 
 #include "platform/text.h"
 #include "simulation/cycles/run_steps.h"
+#include "ui/month_names.h"
 
 namespace nk::ui {
 
@@ -101,7 +102,9 @@ struct TimeAxis {
 
 TimeAxis timeAxisOf(const Model& m) {
     TimeAxis a;
-    a.cycle = m.s.Szamitasmod;
+    const ShownCalculation& shown = m.res.shown;
+    if (!shown.arraysHoldIt) return a;
+    a.cycle = shown.cycle;
     static const char* const kMonths[] = {"Jan.", "Febr.", "Márc.", "Ápr.",  "Máj.", "Jún.",
                                           "Júl.", "Aug.",  "Szept.", "Okt.", "Nov.", "Dec."};
     switch (a.cycle) {
@@ -110,15 +113,15 @@ TimeAxis timeAxisOf(const Model& m) {
             for (int h = 0; h < 24; ++h) a.labels.push_back(h % 6 == 0 ? QString::number(h) : QString());
             break;
         case 2:
-            a.month = m.s.Honapvalasztas;
+            a.month = shown.month;
             a.count = m.klima.Honapnapjai(a.month);
             for (int d = 1; d <= a.count; ++d)
                 a.labels.push_back(d == 1 || d % 5 == 0 ? QString::number(d) : QString());
             break;
         case 3:
         case 4: {
-            const int first = a.cycle == 3 ? 1 : m.s.ElsoHonap;
-            const int last = a.cycle == 3 ? 12 : ix(m.s.UtolsoHonap);
+            const int first = a.cycle == 3 ? 1 : shown.firstMonth;
+            const int last = a.cycle == 3 ? 12 : ix(shown.lastMonth);
             for (int mo = first;; mo = mo % 12 + 1) {
                 a.months.push_back(mo);
                 a.labels.push_back(QString::fromUtf8(kMonths[mo - 1]));
@@ -340,24 +343,29 @@ void charts(SheetWriter& w, const Model& m, const NumberLocale& loc) {
 
 // --- The rows of the page -----------------------------------------------------
 
-QString cycleText(const Model& m, const SheetWindowTexts& window, const NumberLocale& loc, bool& endsLine) {
+// The name of the month of a daily or monthly run.
+QString monthName(Integer month) {
+    return month >= 1 && month <= 12 ? QString::fromUtf8(kMonthNames[month - 1]) : QString();
+}
+
+QString cycleText(const ShownCalculation& shown, const NumberLocale& loc, bool& endsLine) {
     endsLine = true;
-    switch (m.s.Szamitasmod) {
+    switch (shown.cycle) {
         case 1: {
             QString t = QStringLiteral("Napi ciklus,");
-            switch (ix(m.s.Naptipus)) {
+            switch (ix(shown.dayType)) {
                 case 1: t += QStringLiteral(" derült "); break;
                 case 2: t += QStringLiteral(" átlagos "); break;
                 case 3: t += QStringLiteral(" borult "); break;
                 default: endsLine = false; return t;
             }
-            return t + window.month + QStringLiteral("i nap");
+            return t + monthName(shown.month) + QStringLiteral("i nap");
         }
-        case 2: return QStringLiteral("Havi ciklus:") + QStringLiteral("  ") + window.month;
+        case 2: return QStringLiteral("Havi ciklus:") + QStringLiteral("  ") + monthName(shown.month);
         case 3: return QStringLiteral("Éves ciklus");
         default:
-            return QStringLiteral("Időszaki ciklus:   ") + numberItem(m.s.ElsoHonap, loc) +
-                   QStringLiteral(". hónaptól  ") + numberItem(m.s.UtolsoHonap, loc) + QStringLiteral(". hónapig");
+            return QStringLiteral("Időszaki ciklus:   ") + numberItem(shown.firstMonth, loc) +
+                   QStringLiteral(". hónaptól  ") + numberItem(shown.lastMonth, loc) + QStringLiteral(". hónapig");
     }
 }
 
@@ -488,10 +496,12 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& wi
     w.print(QString(), true);
     w.atX(15);
     w.textColour(0);
-    if (s.Szamitasmod >= 1 && s.Szamitasmod <= 4) {
+    // The cycle line names the calculation whose figures and charts follow,
+    // whatever has been chosen on the window since.
+    if (const ShownCalculation& shown = m.res.shown; shown.cycle >= 1 && shown.cycle <= 4) {
         w.print(QStringLiteral("A számítás jellege: "), false);
         bool endsLine = true;
-        const QString cycle = cycleText(m, window, loc, endsLine);
+        const QString cycle = cycleText(shown, loc, endsLine);
         w.print(cycle, endsLine);
     }
     w.title(135, 127, 9, true, 0, QStringLiteral("Hőmérsékletek [°C]"));
@@ -532,8 +542,8 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& wi
     legendRow(w, 6, 215, 222, {{217, "Napkollektorok"}});
     legendRow(w, 12, 229, 236, {{231, "Hagyományos hőtermelő"}});
 
-    // A cycle chosen on the window but not calculated yet may have no values
-    // to chart: its frames stay empty.
+    // Arrays that a failed run left half written hold no calculation's
+    // figures: the frames stay empty.
     try {
         SheetWriter c;
         charts(c, m, loc);

@@ -49,7 +49,6 @@ QPageLayout sheetPageLayout();
 
 // What the sheet reads of the calculation window.
 struct SheetWindowTexts {
-    QString month;     // the month chosen on the window
     QString caption0;  // the titles of the second and third chart frames
     QString caption4;
 };
