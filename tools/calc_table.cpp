@@ -8,13 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <string_view>
 
+#include "platform/files.h"
 #include "simulation/cycles/drivers.h"
 #include "state/defaults.h"
 #include "state/settings_file.h"
@@ -130,37 +128,27 @@ Options parse(int argc, char** argv) {
     std::exit(1);
 }
 
+// Why a file failed, as the settings window tells it by number.
+std::string because(const nk::FileOutcome& f) { return f.reason + " (error " + std::to_string(f.error) + ")"; }
+
 // Opens a settings file as the settings window's open command does.
 void openSettings(nk::Model& m, const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) refuse(file, "cannot be read");
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) refuse(file, "cannot be read");
+    std::string bytes;
+    const nk::FileOutcome f = nk::readWholeFile(file, bytes);
+    if (!f.ok()) refuse(file, "cannot be read: " + because(f));
     const nk::SettingsFileRead r = nk::readSettingsFile(bytes, m);
     if (!r.ok) refuse(file, r.problem);
     nk::copyActiveToWorking(m);
 }
 
-// Saves the settings as the save command does: whole, or not at all.
+// Saves the settings as the settings window's save command does: whole or
+// not at all, through the same replacement.
 void saveSettings(nk::Model& m, const std::string& file) {
     nk::loadWorkingSystemChoice(m);  // the window takes the chosen system along
     const nk::SettingsFileWrite w = nk::writeSettingsFile(m);
     if (!w.ok) refuse(file, "the text of \"" + w.field + "\" has a character the file cannot hold: " + w.character);
-    const std::string temporary = file + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(w.bytes.data(), std::streamsize(w.bytes.size()));
-        if (!out.flush()) {
-            std::filesystem::remove(temporary);
-            refuse(file, "cannot be written");
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, file, ec);
-    if (ec) {
-        std::filesystem::remove(temporary);
-        refuse(file, "cannot be written: " + ec.message());
-    }
+    const nk::FileOutcome f = nk::replaceFile(file, w.bytes);
+    if (!f.ok()) refuse(file, "cannot be written: " + because(f));
 }
 
 // A number exactly, in the shortest point form that reads back as itself.
@@ -222,9 +210,7 @@ void printTable(const nk::Model& m) {
     for (int i = 0; i < 7; ++i) std::cout << "tablazat1(" << i << ")\t" << t.tablazat1[std::size_t(i)] << '\n';
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     // As the program runs: under the locale the environment names, which
     // must change none of the printed numbers.
     std::setlocale(LC_ALL, "");
@@ -280,4 +266,17 @@ int main(int argc, char** argv) {
     if (!o.sheet.empty() && !writeSheetPdf(m, o.sheet)) refuse(o.sheet, "cannot be written");
 #endif
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Whatever goes wrong ends with its reason and a failing status, never
+    // with an abort.
+    try {
+        return run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "calc-table: " << e.what() << '\n';
+        return 1;
+    }
 }

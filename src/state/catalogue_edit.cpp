@@ -58,4 +58,16 @@ void deleteCollectorModel(Model& m, int type, int model) {
     }
 }
 
+CollectorChoice workingCollector(const Settings& s) { return {s.BeallKollektortipus, s.BeallKollektormodell}; }
+
+void followDeletion(CollectorChoice& c, int type, int deleted) {
+    if (c.type == type && c.model > deleted) c.model = addI(c.model, -1);
+}
+
+void restoreWorkingCollector(Settings& s, const Catalogue& k, CollectorChoice c) {
+    s.BeallKollektortipus = c.type;
+    // Every type keeps at least one model: the editor never deletes the first.
+    s.BeallKollektormodell = std::clamp<Integer>(c.model, 0, addI(k.KatDarab(c.type), -1));
+}
+
 }  // namespace nk

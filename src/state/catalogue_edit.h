@@ -40,4 +40,23 @@ int addCollectorModel(Catalogue& k, int type, const std::string& name, const Col
 // caller refuses that (`isActiveCollector`).
 void deleteCollectorModel(Model& m, int type, int model);
 
+// A collector type and a model row of it.
+struct CollectorChoice {
+    Integer type = 1;
+    Integer model = 0;
+};
+
+CollectorChoice workingCollector(const Settings& s);
+
+// A choice kept aside while the catalogue changes follows its model when an
+// earlier row of its type goes; when its own row goes it stays on its place,
+// which the next model now takes.
+void followDeletion(CollectorChoice& c, int type, int deleted);
+
+// The working collector choice back at `c`, or, when the catalogue no longer
+// holds that row, at the nearest model of its type that it still holds.
+// Whatever named the working choice meanwhile, it names an existing model
+// afterwards.
+void restoreWorkingCollector(Settings& s, const Catalogue& k, CollectorChoice c);
+
 }  // namespace nk

@@ -198,6 +198,7 @@ void Alapertekek(Model& m) {
     s.Fogyjelleg = 1;
     s.Fogyheti = 0;
     s.Hetnapja = 1;
+    s.Fogyhetnapja = 1;
 
     // 7. Tanks and their layers.
     s.Tarolo1terfogat = 300;

@@ -74,6 +74,10 @@ struct Settings {
     Integer BeallFogyjelleg = 0;
     Var Fogyheti;
     Integer BeallFogyheti = 0;
+    // The weekday 1..7 whose amounts and curve the settings window and the
+    // consumption editor show and edit. A calculation leaves it alone: it
+    // sets `Hetnapja`, the weekday of the simulated day, for every day.
+    Integer Fogyhetnapja = 0;
     Integer Hetnapja = 0;
 
     // Tanks and tank heating.

@@ -586,7 +586,7 @@ void copyActiveToWorking(Model& m) {
     s.BeallTajolas = s.Tajolas;
     s.BeallRendszerveszteseg = CInt(s.Rendszerveszteseg);
     s.BeallCirkvesztes = s.Cirkvesztes;
-    s.Hetnapja = 1;
+    s.Fogyhetnapja = 1;
     s.BeallMelegvizhofok = CInt(s.Melegvizhofok);
     s.BeallHidegvizhofok = CInt(s.Hidegvizhofok);
     s.BeallFogyjelleg = CInt(s.Fogyjelleg);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <vector>
 
 #include "state/catalogue_edit.h"
 #include "state/defaults.h"
@@ -97,6 +98,47 @@ INSTANTIATE_TEST_SUITE_P(
                       ShiftCase{"working_on_the_row_falls_to_the_first", 5, 6, 5, 4, 4, 5, 0},
                       ShiftCase{"other_types_stay", 3, 1, 2, 1, 3, 1, 1},
                       ShiftCase{"last_row", 5, 3, 5, 3, 6, 3, 3}));
+
+// The choice the editor opened on, through the rows deleted while it was open,
+// and where leaving without handing back puts the working choice.
+struct RestoreCase {
+    const char* name;
+    int openedType, openedModel;
+    std::vector<int> deleted;  // models of type 5, in the order deleted
+    int restoredModel;
+    const char* restoredName;
+};
+void PrintTo(const RestoreCase& c, std::ostream* os) { *os << c.name; }
+
+class WorkingChoiceRestored : public CatalogueEdit, public ::testing::WithParamInterface<RestoreCase> {};
+
+TEST_P(WorkingChoiceRestored, ToTheOpenedModelOrTheNearestLeft) {
+    const RestoreCase& c = GetParam();
+    for (const char* name : {"U3", "U4", "U5"}) add(5, name);  // models 3..5
+    m.s.BeallKollektortipus = Integer(c.openedType);
+    m.s.BeallKollektormodell = Integer(c.openedModel);
+    CollectorChoice opened = workingCollector(m.s);
+    for (int model : c.deleted) {
+        m.s.BeallKollektortipus = 2;  // the editor shows another type meanwhile
+        m.s.BeallKollektormodell = 1;
+        deleteCollectorModel(m, 5, model);
+        followDeletion(opened, 5, model);
+    }
+    restoreWorkingCollector(m.s, m.kat, opened);
+    EXPECT_EQ(m.s.BeallKollektortipus, c.openedType);
+    EXPECT_EQ(m.s.BeallKollektormodell, c.restoredModel);
+    EXPECT_EQ(m.kat.KatNev(c.openedType, c.restoredModel), c.restoredName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WorkingChoiceRestored,
+    ::testing::Values(RestoreCase{"nothing_deleted", 5, 4, {}, 4, "U4"},
+                      RestoreCase{"a_row_before_goes", 5, 5, {3}, 4, "U5"},
+                      RestoreCase{"a_row_after_goes", 5, 3, {5}, 3, "U3"},
+                      RestoreCase{"its_row_goes_the_next_takes_its_place", 5, 3, {3}, 3, "U4"},
+                      RestoreCase{"the_last_row_goes", 5, 5, {5}, 4, "U4"},
+                      RestoreCase{"every_added_row_goes", 5, 5, {3, 3, 3}, 2, "Brimstell R400"},
+                      RestoreCase{"another_type_stays", 3, 1, {3, 3}, 1, "Heliovant HV 330"}));
 
 TEST_F(CatalogueEdit, ActiveCollectorAndProtectedNames) {
     EXPECT_TRUE(isActiveCollector(m.s, 3, 0));

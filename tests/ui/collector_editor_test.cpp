@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <functional>
 #include <ostream>
+#include <tuple>
 
 #include "state/field_check.h"
 #include "ui/editors/collector_editor.h"
@@ -630,27 +631,111 @@ TEST_F(CollectorEditor, BezarOnTheSameTypeRefillsTheModelList) {
     EXPECT_EQ(w->Label65->text(), QStringLiteral("5,34"));
 }
 
-TEST_F(CollectorEditor, ClosingAnyOtherWayHandsNothingBack) {
-    for (int way = 0; way < 2; ++way) {
-        chooseType(2);
-        chooseModel(1);
-        if (way == 0)
-            e->close();  // the close box
-        else
-            QTest::keyClick(e, Qt::Key_Escape);
-        QApplication::processEvents();
-        EXPECT_FALSE(w->collectorEditor) << way;
-        EXPECT_EQ(w->Combo3->currentText(), QStringLiteral("Szelektív síkkollektor")) << way;
-        EXPECT_EQ(w->Combo5->currentText(), QStringLiteral("Heliovant HV 300")) << way;
-        EXPECT_EQ(w->Label10->text(), QStringLiteral("0,798")) << way;
-        // The working choice stays as the editor left it.
-        EXPECT_EQ(m().s.BeallKollektortipus, 2) << way;
-        EXPECT_EQ(m().s.BeallKollektormodell, 1) << way;
-        m().s.BeallKollektortipus = 3;
-        m().s.BeallKollektormodell = 0;
-        if (way == 0) openEditor();
+// What the user does in the editor before leaving it without "&Bezár".
+enum class Edit {
+    DeleteEveryAdded,  // the models added earlier, the shown one among them
+    DeleteShownAdded,
+    DeleteAnEarlierRow,
+    ClickAnotherModel,
+    ChooseAnotherType,
+    AddAModel,
+};
+enum class Way { Escape, CloseBox };
+void PrintTo(Way w, std::ostream* os) { *os << (w == Way::Escape ? "Escape" : "the close box"); }
+
+struct LeaveCase {
+    const char* name;
+    Edit edit;
+    int model;  // the working model afterwards, of type 3
+    const char* shown;
+};
+void PrintTo(const LeaveCase& c, std::ostream* os) { *os << c.name; }
+
+class LeavingWithoutBezar : public CollectorEditor,
+                            public ::testing::WithParamInterface<std::tuple<LeaveCase, Way>> {
+protected:
+    void deleteModel(int model) {
+        chooseModel(model);
+        messages.answers = {Answer::Yes};
+        e->Command4->click();
     }
+};
+
+TEST_P(LeavingWithoutBezar, KeepsTheSettingsWindowInStepWithTheCatalogue) {
+    const auto& [c, way] = GetParam();
+    const bool deleting = c.edit == Edit::DeleteEveryAdded || c.edit == Edit::DeleteShownAdded ||
+                          c.edit == Edit::DeleteAnEarlierRow;
+    if (deleting) {
+        // Three models added and handed back: the settings window shows the last.
+        for (const char* name : {"U1", "U2", "U3"}) addModel(QString::fromUtf8(name));
+        closeWithBezar();
+        ASSERT_EQ(w->Combo5->currentText(), QStringLiteral("U3"));
+        openEditor();
+    }
+    switch (c.edit) {
+        case Edit::DeleteEveryAdded:
+            for (int i = 0; i < 3; ++i) deleteModel(2);
+            break;
+        case Edit::DeleteShownAdded: deleteModel(4); break;
+        case Edit::DeleteAnEarlierRow: deleteModel(2); break;
+        case Edit::ClickAnotherModel: chooseModel(1); break;
+        case Edit::ChooseAnotherType:
+            chooseType(5);
+            chooseModel(2);
+            break;
+        case Edit::AddAModel: addModel(QStringLiteral("Új")); break;
+    }
+    if (way == Way::Escape)
+        QTest::keyClick(e, Qt::Key_Escape);
+    else
+        e->close();
+    QApplication::processEvents();
+    ASSERT_FALSE(w->collectorEditor);
+
+    // The working choice is back where the editor opened, or on the nearest
+    // model that still exists; the catalogue keeps its edits.
+    const Catalogue& k = m().kat;
+    EXPECT_EQ(m().s.BeallKollektortipus, 3);
+    EXPECT_EQ(m().s.BeallKollektormodell, c.model);
+    EXPECT_EQ(k.KatNev(3, c.model), c.shown);
+    // The settings window shows the catalogue as it is now, on that model.
+    EXPECT_EQ(w->Combo3->currentIndex(), 2);
+    QStringList names;
+    for (int i = 0; i < k.KatDarab(3); ++i) names << qs(k.KatNev(3, i));
+    EXPECT_EQ(items(w->Combo5), names);
+    EXPECT_EQ(w->Combo5->currentIndex(), c.model);
+    EXPECT_EQ(w->Label10->text(), qs(textForm(k.KatA(3, c.model), NumberLocale::decimalComma())));
+    EXPECT_EQ(w->Label11->text(), qs(textForm(k.KatB(3, c.model), NumberLocale::decimalComma())));
+    EXPECT_EQ(w->Label61->text(), qs(textForm(k.KatC(3, c.model), NumberLocale::decimalComma())));
+    EXPECT_EQ(w->Label64->text(), qs(textForm(k.KatFelulet(3, c.model), NumberLocale::decimalComma())));
+
+    // Every model the list offers can be chosen, and OK takes one collector whole.
+    for (int pick : {w->Combo5->count() - 1, c.model}) {
+        w->Combo5->setCurrentIndex(pick);
+        w->Combo5_Click();
+    }
+    w->Command1_Click();
+    EXPECT_EQ(ix(m().s.Kollektortipus), 3);
+    EXPECT_EQ(ix(m().s.Kollektormodell), c.model);
+    EXPECT_EQ(m().s.Kollektorfelulet.d(), double(k.KatFelulet(3, c.model)));
+    EXPECT_EQ(m().s.KollA.d(), k.KatA(3, c.model).d());
+    EXPECT_EQ(m().s.KollC.d(), double(k.KatC(3, c.model)));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LeavingWithoutBezar,
+    ::testing::Combine(
+        ::testing::Values(LeaveCase{"delete_every_added", Edit::DeleteEveryAdded, 1, "Heliovant HV 330"},
+                          LeaveCase{"delete_the_shown_one", Edit::DeleteShownAdded, 3, "U2"},
+                          LeaveCase{"delete_an_earlier_one", Edit::DeleteAnEarlierRow, 3, "U3"},
+                          LeaveCase{"click_another_model", Edit::ClickAnotherModel, 0, "Heliovant HV 300"},
+                          LeaveCase{"choose_another_type", Edit::ChooseAnotherType, 0, "Heliovant HV 300"},
+                          LeaveCase{"add_a_model", Edit::AddAModel, 0, "Heliovant HV 300"}),
+        ::testing::Values(Way::Escape, Way::CloseBox)),
+    [](const auto& info) {
+        return std::string(std::get<0>(info.param).name) +
+               (std::get<1>(info.param) == Way::Escape ? "_escape" : "_close_box");
+    });
 
 TEST_F(CollectorEditor, AHandedBackModelReachesTheCalculationThroughOk) {
     const QStringList before = annualRun();

@@ -211,7 +211,7 @@ TEST_F(Consumption, OpensModallyOnTheDailyCustomProfile) {
     EXPECT_FALSE(e->Command52->isEnabled());  // nothing copied yet
     EXPECT_EQ(m().s.BeallFogyjelleg, 5);
     EXPECT_EQ(m().s.BeallFogyheti, 0);
-    EXPECT_EQ(m().s.Hetnapja, 1);
+    EXPECT_EQ(m().s.Fogyhetnapja, 1);
     // The custom profile without a distribution: flat bars, no litres on the axis.
     EXPECT_EQ(e->bars().sum(), 0);
     EXPECT_EQ(labels(), QStringList(10, QString()));
@@ -234,7 +234,7 @@ TEST_F(Consumption, OpensOnTheWeeklyCustomProfileOnMonday) {
     EXPECT_TRUE(e->Frame1->isEnabled());
     EXPECT_EQ(m().s.BeallFogyjelleg, 4);
     EXPECT_EQ(m().s.BeallFogyheti, 1);
-    EXPECT_EQ(m().s.Hetnapja, 1);
+    EXPECT_EQ(m().s.Fogyhetnapja, 1);
 }
 
 // --- What is switched on for each profile and day -------------------------------------
@@ -260,7 +260,7 @@ TEST_P(ConsumptionChoices, SwitchTheAmountsAndTheChartAndShowTheSlot) {
     const int day = c.weekly && c.day ? c.day : 1;
     EXPECT_EQ(m().s.BeallFogyjelleg, c.profile);
     EXPECT_EQ(m().s.BeallFogyheti, c.weekly ? 1 : 0);
-    EXPECT_EQ(m().s.Hetnapja, day);
+    EXPECT_EQ(m().s.Fogyhetnapja, day);
     EXPECT_EQ(e->Frame4->isEnabled(), c.amounts);
     EXPECT_EQ(e->Frame1->isEnabled(), c.chart);
     EXPECT_EQ(e->Command53->isEnabled(), c.chart);
@@ -297,7 +297,7 @@ TEST_F(Consumption, TheWeekdayOfAWorkplaceSwitchesItsAmountsBackOn) {
     // Back to the daily programme, its list still on the custom profile.
     e->Option1->click();
     EXPECT_EQ(m().s.BeallFogyjelleg, 5);
-    EXPECT_EQ(m().s.Hetnapja, 1);
+    EXPECT_EQ(m().s.Fogyhetnapja, 1);
     EXPECT_TRUE(e->Frame1->isEnabled());
     for (int d = 1; d <= 7; ++d) EXPECT_FALSE(e->Option3[std::size_t(d)]->isChecked()) << d;
     choose(e->Combo2, 0);
@@ -682,7 +682,7 @@ TEST_F(Consumption, ClosingAtOnceLeavesTheSettingsWindowOnTheCustomDailyProfile)
     EXPECT_EQ(w->Combo2->currentText(), QStringLiteral("Egyedi"));
     EXPECT_EQ(m().s.BeallFogyjelleg, 5);
     EXPECT_EQ(m().s.BeallFogyheti, 0);
-    EXPECT_EQ(m().s.Hetnapja, 1);
+    EXPECT_EQ(m().s.Fogyhetnapja, 1);
     // The custom profile has no distribution: its amounts cannot be typed there.
     EXPECT_EQ(w->Text7[1]->text(), QStringLiteral("4"));
     EXPECT_EQ(w->Text7[3]->text(), QStringLiteral("0"));
@@ -704,7 +704,7 @@ TEST_F(Consumption, TheWeeklyProfileIsHandedBackOnMonday) {
     EXPECT_FALSE(w->Option12[6]->isChecked());
     EXPECT_EQ(m().s.BeallFogyjelleg, 2);
     EXPECT_EQ(m().s.BeallFogyheti, 1);
-    EXPECT_EQ(m().s.Hetnapja, 1);
+    EXPECT_EQ(m().s.Fogyhetnapja, 1);
     EXPECT_TRUE(w->Text7[1]->isEnabled());  // Monday's amounts
     EXPECT_EQ(w->Text7[3]->text(), QStringLiteral("200"));
 }
@@ -722,7 +722,7 @@ TEST_F(Consumption, TheDailyProgrammeIsHandedBackFromAWeeklySettingsWindow) {
     EXPECT_EQ(w->Combo2->currentText(), QStringLiteral("Munkahely, munkanap"));
     EXPECT_EQ(m().s.BeallFogyjelleg, 3);
     EXPECT_EQ(m().s.BeallFogyheti, 0);
-    EXPECT_EQ(m().s.Hetnapja, 1);
+    EXPECT_EQ(m().s.Fogyhetnapja, 1);
 }
 
 enum class Leave { CloseBox, EscapeKey };
@@ -746,7 +746,7 @@ TEST_P(ConsumptionOtherClose, HandsNothingBackButKeepsWhatWasStored) {
     EXPECT_EQ(w->Combo2->currentText(), QStringLiteral("Családi ház, munkanap"));
     EXPECT_EQ(m().s.BeallFogyjelleg, 1);
     EXPECT_EQ(m().s.BeallFogyheti, 0);
-    EXPECT_EQ(m().s.Hetnapja, 1);
+    EXPECT_EQ(m().s.Fogyhetnapja, 1);
     EXPECT_EQ(f().BeallFogynapi(5, 0, 4).toDouble(), 180);
     w->Command1_Click();
     EXPECT_EQ(m().s.Fogyjelleg.d(), 1);

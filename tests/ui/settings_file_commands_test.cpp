@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 
 #include "state/settings_file.h"
 #include "ui/settings/settings_window.h"
@@ -224,6 +225,94 @@ TEST_F(SettingsFiles, ASaveOntoAFullDiskKeepsTheOldFile) {
     EXPECT_TRUE(messages.shown[0].text.contains(target));
     EXPECT_EQ(contents(target), QByteArray("a designer's earlier work\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left behind
+}
+
+// --- Each failure is named by its own message --------------------------------------------
+
+TEST_F(SettingsFiles, EachFileFailureGetsTheMessageOfItsOwnCause) {
+    const QString notFound = QStringLiteral("Nem található a megadott file.");
+    const auto code = [](int n) { return QStringLiteral("hogy %1-os hibakóddal").arg(n); };
+    struct Case {
+        const char* what;
+        bool save;          // Mentes, or the open command
+        bool ordinaryUser;  // permission bits refuse the superuser nothing
+        std::function<QString(const QString& dir)> arrange;
+        QString message;
+    };
+    const Case cases[] = {
+        {"save into a read-only folder", true, true,
+         [&](const QString& d) {
+             QDir(d).mkdir(QStringLiteral("ro"));
+             chmod(QFile::encodeName(d + QStringLiteral("/ro")).constData(), 0555);
+             return d + QStringLiteral("/ro/uj");
+         },
+         code(70)},
+        {"save over a read-only file", true, false,
+         [&](const QString& d) {
+             put(d + QStringLiteral("/f"), "earlier");
+             chmod(QFile::encodeName(d + QStringLiteral("/f")).constData(), 0444);
+             return d + QStringLiteral("/f");
+         },
+         code(70)},
+        {"save into a missing folder", true, false, [](const QString& d) { return d + QStringLiteral("/nincs/uj"); },
+         code(76)},
+        {"save onto a folder", true, false,
+         [](const QString& d) {
+             QDir(d).mkdir(QStringLiteral("sub"));
+             return d + QStringLiteral("/sub");
+         },
+         code(75)},
+        {"open a missing file", false, false, [](const QString& d) { return d + QStringLiteral("/nincs"); }, notFound},
+        {"open in a missing folder", false, false, [](const QString& d) { return d + QStringLiteral("/nincs/f"); },
+         code(76)},
+        {"open a file as folder", false, false,
+         [&](const QString& d) {
+             put(d + QStringLiteral("/f"), "");
+             return d + QStringLiteral("/f/g");
+         },
+         code(76)},
+        {"open a folder", false, false,
+         [](const QString& d) {
+             QDir(d).mkdir(QStringLiteral("sub2"));
+             return d + QStringLiteral("/sub2");
+         },
+         code(75)},
+        {"open an unreadable file", false, true,
+         [&](const QString& d) {
+             put(d + QStringLiteral("/titkos"), "1");
+             chmod(QFile::encodeName(d + QStringLiteral("/titkos")).constData(), 0200);
+             return d + QStringLiteral("/titkos");
+         },
+         code(70)},
+    };
+    chmod(QFile::encodeName(dir.path()).constData(), 0755);  // an ordinary user may look in
+    const bool root = geteuid() == 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages.shown.clear();
+        const QString target = c.arrange(dir.path());
+        if (c.save) {
+            messages.answers = {Answer::Cancel};
+        } else {
+            messages.answers = {Answer::Yes, Answer::Cancel};
+            dialogs.paths = {target};
+        }
+        if (c.ordinaryUser && root) setfsuid(65534);
+        if (c.save)
+            EXPECT_FALSE(w->Mentes(target));
+        else
+            w->Command3_Click();
+        if (c.ordinaryUser && root) setfsuid(0);
+        if (messages.shown.empty()) {
+            ADD_FAILURE() << "no message";
+            continue;
+        }
+        const QString text = messages.shown.back().text;
+        EXPECT_TRUE(text.contains(c.message)) << text.toStdString();
+        EXPECT_TRUE(text.contains(target)) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("hardware"))) << text.toStdString();
+    }
+    chmod(QFile::encodeName(dir.path() + QStringLiteral("/ro")).constData(), 0755);
 }
 
 // --- Loading the window and the file agree ---------------------------------------------------

@@ -318,6 +318,38 @@ TEST_F(Groups, TheCustomDailyProfileIsOneDayForAllSeven) {
         EXPECT_EQ(m().fogy.BeallFogynapi(4, 1, day).toDouble(), day == 3 ? 120 : before[day]) << day;
 }
 
+// The weekday the window edits is the one whose button it shows, whatever
+// weekday the calculation simulated last.
+TEST_F(Groups, AnAmountIsStoredForTheShownWeekdayAfterARun) {
+    ConsumptionProfiles& f = m().fogy;
+    for (int day = 1; day <= 7; ++day) f.BeallFogyoraiossz(4, 1, day) = 2400;  // the custom curve drawn
+    w->Option2->click();
+    w->Combo2->setCurrentIndex(3);  // "Egyedi"
+    w->Combo2_Click();
+    w->Option12[5]->click();
+    type(w->Text7[3], QStringLiteral("120"));
+    w->Command1_Click();
+    const double monday = f.BeallFogynapi(4, 1, 1).toDouble();
+    annualRun();  // its last day is a Monday
+    calc->Command1_Click();
+    ASSERT_TRUE(w->Option12[5]->isChecked());
+    EXPECT_EQ(w->Text7[3]->text(), QStringLiteral("120"));
+    type(w->Text7[3], QStringLiteral("150"));
+    ASSERT_TRUE(w->commitEdits());
+    EXPECT_EQ(f.BeallFogynapi(4, 1, 5).toDouble(), 150);
+    EXPECT_EQ(f.BeallFogynapi(4, 1, 1).toDouble(), monday);
+}
+
+// Cancel back to a committed daily programme leaves no weekday selected.
+TEST_F(Groups, CancelBackToTheDailyProgrammeClearsTheWeekday) {
+    w->Option2->click();
+    w->Option12[5]->click();
+    w->Command2_Click();
+    EXPECT_TRUE(w->Option1->isChecked());
+    EXPECT_FALSE(w->Picture6->isEnabled());
+    for (int d = 1; d <= 7; ++d) EXPECT_FALSE(w->Option12[std::size_t(d)]->isChecked()) << d;
+}
+
 TEST_F(Groups, FieldsAreDisabledWhereNothingIsDrawn) {
     auto enabled = [&] { return w->Text7[1]->isEnabled() && w->Text7[2]->isEnabled() && w->Text7[3]->isEnabled(); };
     EXPECT_TRUE(enabled());
@@ -336,7 +368,7 @@ TEST_F(Groups, FieldsAreDisabledWhereNothingIsDrawn) {
     EXPECT_FALSE(enabled());
     w->Option12[2]->click();
     EXPECT_TRUE(enabled());
-    EXPECT_EQ(m().s.Hetnapja, 2);
+    EXPECT_EQ(m().s.Fogyhetnapja, 2);
     w->Option1->click();
     EXPECT_EQ(w->Combo2->currentText(), QStringLiteral("Családi ház, munkanap"));
     EXPECT_FALSE(w->Picture6->isEnabled());

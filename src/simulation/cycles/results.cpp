@@ -131,24 +131,30 @@ void Eredmenykiiras(Model& m) {
     const Single hundredths = CSng(double(r.EvesCsoveszteseg) * double(100.0f));
     const Single kwh = CSng(double(hundredths) / double(1000.0f));
     t.csohoveszteseg = textForm(CSng(Int(kwh) / double(100.0f)), loc);
-    // Qkoll is formed in whole tenths of a kWh, so that the displayed Qkoll
-    // is always the displayed Qhaszn plus the displayed pipe loss.
+    // The rows of the collectors, the conventional heaters and the solar
+    // fraction speak of the whole installation (tank, pool and buffer); the
+    // useful heat and the pipe-loss rows are the tank's. Qkoll is formed in
+    // whole tenths of a kWh, so that where the tank is the only consumer the
+    // displayed Qkoll is always the displayed Qhaszn plus the displayed pipe loss.
+    const double kollTenths = std::nearbyint(r.EredmKollHo(1).d() * 10);
     const double tarTenths = std::nearbyint(r.EredmKollHoTar(1).d() * 10);
     const double csoTenths = std::nearbyint(double(r.EredmQcso(1)) * 10);
+    const double qkoll = (kollTenths + csoTenths) / 10;
     t.tablazat1[0] = textForm(r.EredmQnap(1), loc);
-    t.tablazat1[1] = textForm((tarTenths + csoTenths) / 10, loc);
+    t.tablazat1[1] = textForm(qkoll, loc);
     t.tablazat1[2] = textForm(r.EredmQcso(1), loc);
     t.tablazat1[3] = textForm(tarTenths / 10, loc);
     t.tablazat1[4] = textForm(r.EredmCsoArany2(1), loc) + " %";
-    t.tablazat1[5] = textForm(r.EredmHagyHoTar(1), loc);
-    t.tablazat1[6] = textForm(r.EredmFedezetTar(1), loc) + " %";
+    t.tablazat1[5] = textForm(r.EredmHagyHo(1), loc);
+    t.tablazat1[6] = textForm(r.EredmFedezet(1), loc) + " %";
     // The data sheet's energy lines carry the table's own figures: Qnap,
-    // Qkoll, Qkieg, Qhaszn over Qnap in per cent, and the solar fraction.
+    // Qkoll, Qkieg, the collectors' useful heat over Qnap in per cent, and
+    // the solar fraction.
     r.EnergiaAdat(1) = r.EredmQnap(1);
-    r.EnergiaAdat(2) = (tarTenths + csoTenths) / 10;
-    r.EnergiaAdat(3) = r.EredmHagyHoTar(1);
-    r.EnergiaAdat(4) = sharePercent(tarTenths / 10, r.EredmQnap(1).d());
-    r.EnergiaAdat(5) = r.EredmFedezetTar(1);
+    r.EnergiaAdat(2) = qkoll;
+    r.EnergiaAdat(3) = r.EredmHagyHo(1);
+    r.EnergiaAdat(4) = sharePercent(kollTenths / 10, r.EredmQnap(1).d());
+    r.EnergiaAdat(5) = r.EredmFedezet(1);
     m.ui->showResults(t);
 }
 

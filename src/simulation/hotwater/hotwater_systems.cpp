@@ -150,11 +150,11 @@ int hotWaterTanks(int system) {
     }
 }
 
-void Melegvizrendszer11(Model& m) { runDay(m, kSystem11); }
-void Melegvizrendszer12(Model& m) { runDay(m, kSystem12); }
-void Melegvizrendszer13(Model& m) { runDay(m, kSystem13); }
-void Melegvizrendszer14(Model& m) { runDay(m, kSystem14); }
-void Melegvizrendszer15(Model& m) { runDay(m, kSystem15); }
-void Melegvizrendszer16(Model& m) { runDay(m, kSystem16); }
+[[gnu::flatten]] void Melegvizrendszer11(Model& m) { runDay(m, kSystem11); }
+[[gnu::flatten]] void Melegvizrendszer12(Model& m) { runDay(m, kSystem12); }
+[[gnu::flatten]] void Melegvizrendszer13(Model& m) { runDay(m, kSystem13); }
+[[gnu::flatten]] void Melegvizrendszer14(Model& m) { runDay(m, kSystem14); }
+[[gnu::flatten]] void Melegvizrendszer15(Model& m) { runDay(m, kSystem15); }
+[[gnu::flatten]] void Melegvizrendszer16(Model& m) { runDay(m, kSystem16); }
 
 }  // namespace nk

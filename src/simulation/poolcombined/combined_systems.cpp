@@ -272,10 +272,10 @@ RecordedTemperatures combinedRecordedTemperatures(int system) {
     return {};
 }
 
-void Rendszer41(Model& m) { runCombinedDay(m, kSystem41); }
-void Kombinalt42(Model& m) { runCombinedDay(m, kSystem42); }
-void Kombinalt43(Model& m) { runCombinedDay(m, kSystem43); }
-void Kombinalt44(Model& m) { runCombinedDay(m, kSystem44); }
-void Kombinalt45(Model& m) { runCombinedDay(m, kSystem45); }
+[[gnu::flatten]] void Rendszer41(Model& m) { runCombinedDay(m, kSystem41); }
+[[gnu::flatten]] void Kombinalt42(Model& m) { runCombinedDay(m, kSystem42); }
+[[gnu::flatten]] void Kombinalt43(Model& m) { runCombinedDay(m, kSystem43); }
+[[gnu::flatten]] void Kombinalt44(Model& m) { runCombinedDay(m, kSystem44); }
+[[gnu::flatten]] void Kombinalt45(Model& m) { runCombinedDay(m, kSystem45); }
 
 }  // namespace nk

@@ -69,7 +69,7 @@ double throughCollectorsMeanTemperature(double Tp, double switchOn, Single rise)
     return CSng(switchOn) > rise ? Tp + switchOn : Tp + rise / 2.0;
 }
 
-void Medencerendszer21(Model& m) { runPoolDay(m, PoolSystem::Exchanger); }
-void Medencerendszer22(Model& m) { runPoolDay(m, PoolSystem::ThroughCollectors); }
+[[gnu::flatten]] void Medencerendszer21(Model& m) { runPoolDay(m, PoolSystem::Exchanger); }
+[[gnu::flatten]] void Medencerendszer22(Model& m) { runPoolDay(m, PoolSystem::ThroughCollectors); }
 
 }  // namespace nk

@@ -169,6 +169,7 @@ bool Hatasfok::commitEdits() {
 
 void Hatasfok::Form_Load() {
     const Settings& s = m_.s;
+    opened_ = workingCollector(s);
     layout::refill(Combo3, kTypes);
     layout::selectIndex(Combo3, s.BeallKollektortipus - 1, [this] { Combo3_Click(); });
     QStringList names;
@@ -306,6 +307,7 @@ void Hatasfok::Command4_Click() {
                    title))
         return;
     deleteCollectorModel(m_, t, model);
+    followDeletion(opened_, t, model);
     {
         const QSignalBlocker block(Combo1);
         Combo1->removeItem(model);
@@ -316,13 +318,26 @@ void Hatasfok::Command4_Click() {
 }
 
 void Hatasfok::Command2_Click() {
+    handBack();
+    accept();
+}
+
+void Hatasfok::reject() {
+    // The settings window's lists were filled from the catalogue before this
+    // window changed it: they are refilled, or a model deleted here could
+    // still be chosen there.
+    restoreWorkingCollector(m_.s, m_.kat, opened_);
+    handBack();
+    QDialog::reject();
+}
+
+void Hatasfok::handBack() {
     FrmBeallitasok& w = opener_;
     const int t = m_.s.BeallKollektortipus, mm = m_.s.BeallKollektormodell;
     layout::selectIndex(w.Combo3, t - 1, [&w] { w.Combo3_Click(); });
     w.fillModelList();
     layout::selectIndex(w.Combo5, mm, [&w] { w.Combo5_Click(); });
     w.showCollectorRow();
-    accept();
 }
 
 // --- The fields ----------------------------------------------------------------------

@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "state/catalogue_edit.h"
 #include "state/model.h"
 #include "ui/window_support.h"
 
@@ -52,6 +53,10 @@ public:
         QString Amezo, Bmezo, Cmezo;
     };
     const Remembered& remembered() const { return mezo_; }
+
+    // Escape and the close box: the catalogue keeps its edits, the working
+    // choice returns to where the window opened.
+    void reject() override;
 
     // --- Controls ---
     QComboBox* Combo3;  // collector types, position = type - 1
@@ -87,6 +92,9 @@ private:
     void showFigures();
     // The protection test of "&Módosít" and "&Töröl".
     bool isProtected() const;
+    // The settings window's collector lists and captions from the catalogue
+    // as it is now, on the working choice.
+    void handBack();
     QString modelName() const { return Combo1->currentText(); }
 
     bool areaLeft();
@@ -105,6 +113,7 @@ private:
     FieldChecks* fields_;
     std::vector<std::pair<FieldEdit*, std::function<bool()>>> checks_;
     Remembered mezo_;
+    CollectorChoice opened_;  // the working choice at loading, through deletes
 };
 
 }  // namespace nk::ui

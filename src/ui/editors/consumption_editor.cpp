@@ -251,7 +251,7 @@ void Fogyasztas::Form_Load() {
     Settings& s = m_.s;
     openedProfile_ = s.BeallFogyjelleg;
     openedProgramme_ = s.BeallFogyheti;
-    openedWeekday_ = s.Hetnapja;
+    openedWeekday_ = s.Fogyhetnapja;
     bars_.forgetCopy();
     Frame4->setTitle(QStringLiteral("Fogyasztás %1°C-os vízből").arg(int(s.BeallMelegvizhofok)));
     refill(Combo2, kDailyProfiles);
@@ -267,7 +267,7 @@ void Fogyasztas::Form_Load() {
 void Fogyasztas::Combo2_Click() {
     Settings& s = m_.s;
     s.BeallFogyjelleg = Integer(Combo2->currentIndex() + 1);
-    s.Hetnapja = 1;
+    s.Fogyhetnapja = 1;
     showAmounts();
     amountRule(false);
     customRule(false);
@@ -290,7 +290,7 @@ void Fogyasztas::Option1_Click() {
     s.BeallFogyjelleg = Integer(Combo2->currentIndex() + 1);
     amountRule(false);
     s.BeallFogyheti = 0;
-    s.Hetnapja = 1;
+    s.Fogyhetnapja = 1;
     showAmounts();
     Label15->setEnabled(false);
     Combo1->setEnabled(false);
@@ -310,7 +310,7 @@ void Fogyasztas::Option2_Click() {
     Settings& s = m_.s;
     s.BeallFogyjelleg = Integer(Combo1->currentIndex() + 1);
     s.BeallFogyheti = 1;
-    s.Hetnapja = 1;
+    s.Fogyhetnapja = 1;
     select(Option3[1], [this] { Option3_Click(1); });
     amountRule(true);
     showAmounts();
@@ -326,7 +326,7 @@ void Fogyasztas::Option2_Click() {
 
 void Fogyasztas::Option3_Click(int index) {
     Settings& s = m_.s;
-    s.Hetnapja = Integer(index);
+    s.Fogyhetnapja = Integer(index);
     amountRule(s.BeallFogyheti != 0);
     showAmounts();
     redraw();
@@ -339,7 +339,7 @@ void Fogyasztas::amountRule(bool weekly) {
     const int p = s.BeallFogyjelleg;
     bool drawn;
     if (weekly)
-        drawn = p != 3 && !(p == 2 && (s.Hetnapja == 6 || s.Hetnapja == 7));  // nobody at work at the weekend
+        drawn = p != 3 && !(p == 2 && (s.Fogyhetnapja == 6 || s.Fogyhetnapja == 7));  // nobody at work at the weekend
     else
         drawn = p != 4;
     Frame4->setEnabled(drawn);
@@ -371,7 +371,7 @@ void Fogyasztas::showAmounts() {
 void Fogyasztas::showStored(int index) {
     const Settings& s = m_.s;
     const ConsumptionProfiles& f = m_.fogy;
-    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Hetnapja;
+    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Fogyhetnapja;
     std::string text;
     switch (index) {
         case 1: text = textForm(f.BeallFogyszemely(p, w, d), loc()); break;
@@ -418,7 +418,7 @@ bool Fogyasztas::txbFogyasztas_LostFocus(int index) {
     // The daily programme has one day's amount for the whole week.
     if (s.BeallFogyheti == 0) {
         const int p = s.BeallFogyjelleg;
-        const Currency daily = f.BeallFogynapi(p, 0, s.Hetnapja);
+        const Currency daily = f.BeallFogynapi(p, 0, s.Fogyhetnapja);
         for (int d = 1; d <= 7; ++d) f.BeallFogynapi(p, 0, d) = daily;
     }
     return accepted;
@@ -427,7 +427,7 @@ bool Fogyasztas::txbFogyasztas_LostFocus(int index) {
 bool Fogyasztas::storeAmount(int index, double n) {
     const Settings& s = m_.s;
     ConsumptionProfiles& f = m_.fogy;
-    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Hetnapja;
+    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Fogyhetnapja;
     Integer& persons = f.BeallFogyszemely(p, w, d);
     Single& perPerson = f.BeallFogyfajlagos(p, w, d);
     Currency& daily = f.BeallFogynapi(p, w, d);
@@ -477,14 +477,14 @@ void Fogyasztas::Fogygrafrajzolas() {
     const Settings& s = m_.s;
     std::array<Integer, bars::kHours> weights{};
     for (int h = 0; h < bars::kHours; ++h)
-        weights[std::size_t(h)] = m_.fogy.BeallFogyorai(s.BeallFogyjelleg, s.BeallFogyheti, s.Hetnapja, h);
+        weights[std::size_t(h)] = m_.fogy.BeallFogyorai(s.BeallFogyjelleg, s.BeallFogyheti, s.Fogyhetnapja, h);
     bars_.show(weights);
     Picture1->update();
 }
 
 void Fogyasztas::Diagramfeirat() {
     const Settings& s = m_.s;
-    const double litres = m_.fogy.BeallFogynapi(s.BeallFogyjelleg, s.BeallFogyheti, s.Hetnapja).toDouble();
+    const double litres = m_.fogy.BeallFogynapi(s.BeallFogyjelleg, s.BeallFogyheti, s.Fogyhetnapja).toDouble();
     const auto shown = axisLitres(litres, bars_.sum());
     for (int k = 1; k <= 10; ++k) {
         const auto& v = shown[std::size_t(k)];
@@ -519,13 +519,13 @@ void Fogyasztas::Command53_Click() {
     ConsumptionProfiles& f = m_.fogy;
     const int p = s.BeallFogyjelleg, w = s.BeallFogyheti;
     const long long sum = bars_.sum();
-    const bool noAmount = f.BeallFogynapi(p, w, s.Hetnapja) == Currency();
+    const bool noAmount = f.BeallFogynapi(p, w, s.Fogyhetnapja) == Currency();
     if (!noAmount && sum == 0) return refuse(kNoDistribution);
     if (noAmount && sum != 0) return refuse(kNoAmount);
     if (!bars_.sumFits()) return refuse(kBadValue);
     const Integer stored = Integer(std::max(sum, 1LL));
-    const int first = w == 0 ? 1 : s.Hetnapja;
-    const int last = w == 0 ? 7 : s.Hetnapja;
+    const int first = w == 0 ? 1 : s.Fogyhetnapja;
+    const int last = w == 0 ? 7 : s.Fogyhetnapja;
     for (int d = first; d <= last; ++d) {
         f.BeallFogyoraiossz(p, w, d) = stored;
         for (int h = 0; h < bars::kHours; ++h) f.BeallFogyorai(p, w, d, h) = bars_.storedWeight(h);
@@ -549,7 +549,7 @@ void Fogyasztas::Command49_Click() {
         s.BeallFogyjelleg = Integer(Combo1->currentIndex() + 1);
         selectIndex(f.Combo2, s.BeallFogyjelleg - 1, [&f] { f.Combo2_Click(); });
         select(f.Option12[1], [&f] { f.Option12_Click(1); });
-        s.Hetnapja = 1;
+        s.Fogyhetnapja = 1;
     }
     f.FogyAdatvaltozas();
     handedBack_ = true;
@@ -562,7 +562,7 @@ void Fogyasztas::reject() {
         Settings& s = m_.s;
         s.BeallFogyjelleg = openedProfile_;
         s.BeallFogyheti = openedProgramme_;
-        s.Hetnapja = openedWeekday_;
+        s.Fogyhetnapja = openedWeekday_;
     }
     QDialog::reject();
 }

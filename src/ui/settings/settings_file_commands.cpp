@@ -5,8 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "platform/files.h"
 #include "state/settings_file.h"
 #include "ui/calculation/calculation_window.h"
 #include "ui/settings/settings_layout.h"
@@ -17,20 +17,6 @@ namespace nk::ui {
 using namespace layout;
 
 namespace {
-
-// The run-time error numbers the designers' manuals name.
-enum FileError { kFileNotFound = 53, kDiskFull = 61, kDeviceError = 57, kPermission = 70, kPathAccess = 75 };
-
-int errorNumber(const QFileDevice& f, const QString& path) {
-    switch (f.error()) {
-        case QFileDevice::OpenError: return QFileInfo::exists(path) ? kPathAccess : kFileNotFound;
-        case QFileDevice::PermissionsError: return kPermission;
-        case QFileDevice::ResourceError: return kDiskFull;
-        case QFileDevice::ReadError:
-        case QFileDevice::WriteError: return kDeviceError;
-        default: return kPathAccess;
-    }
-}
 
 const QString kRetryLine = QStringLiteral("\r\n\r\nA hiba elhárítása után kattintson a") +
                            QStringLiteral("Retry nyomógombra, egyébként válassza a Cancel-t");
@@ -56,21 +42,12 @@ struct Outcome {
     QString message;  // why not, without the retry line
 };
 
-Outcome readFile(const QString& path, QByteArray& bytes) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {false, errorText(errorNumber(f, path), path)};
-    bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) return {false, errorText(errorNumber(f, path), path)};
-    return {true, {}};
+Outcome outcome(const FileOutcome& f, const QString& path) {
+    if (f.ok()) return {true, {}};
+    return {false, errorText(f.error, path)};
 }
 
-Outcome writeFile(const QString& path, const std::string& bytes) {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) return {false, errorText(errorNumber(f, path), path)};
-    if (f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()) || !f.commit())
-        return {false, errorText(errorNumber(f, path), path)};
-    return {true, {}};
-}
+std::string localName(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 }  // namespace
 
@@ -96,7 +73,7 @@ bool FrmBeallitasok::Mentes(const QString& path) {
                        QStringLiteral("Beállítás"), MsgIcon::Exclamation);
         return false;
     }
-    return withRetry(messages_, this, [&] { return writeFile(path, file.bytes); });
+    return withRetry(messages_, this, [&] { return outcome(replaceFile(localName(path), file.bytes), path); });
 }
 
 void FrmBeallitasok::Command10_Click() {
@@ -128,10 +105,10 @@ void FrmBeallitasok::Command3_Click() {
     // Read and check the whole file before anything changes; a retry reads
     // it again from the start.
     const bool read = withRetry(messages_, this, [&] {
-        QByteArray bytes;
-        Outcome o = readFile(path, bytes);
-        if (!o.ok) return o;
-        const SettingsFileRead r = readSettingsFile(std::string_view(bytes.constData(), std::size_t(bytes.size())), m_);
+        std::string bytes;
+        const FileOutcome f = readWholeFile(localName(path), bytes);
+        if (!f.ok()) return outcome(f, path);
+        const SettingsFileRead r = readSettingsFile(bytes, m_);
         if (!r.ok) return Outcome{false, QStringLiteral("A(z) %1 file nem olvasható be. ").arg(path) + qs(r.problem)};
         return Outcome{true, {}};
     });

@@ -77,7 +77,7 @@ void FrmBeallitasok::buildHotWater(Column& column) {
 
 void FrmBeallitasok::loadHotWater() {
     Settings& s = m_.s;
-    s.Hetnapja = 1;
+    s.Fogyhetnapja = 1;
     s.BeallMelegvizhofok = CInt(s.Melegvizhofok);
     Text5->setText(qs(textForm(s.BeallMelegvizhofok, loc())));
     s.BeallHidegvizhofok = CInt(s.Hidegvizhofok);
@@ -102,7 +102,7 @@ void FrmBeallitasok::loadHotWater() {
 void FrmBeallitasok::FogyAdatvaltozas() {
     const Settings& s = m_.s;
     ConsumptionProfiles& f = m_.fogy;
-    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Hetnapja;
+    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Fogyhetnapja;
     const Integer persons = f.BeallFogyszemely(p, w, d);
     const Single perPerson = f.BeallFogyfajlagos(p, w, d);
     Text7[1]->setText(qs(textForm(persons, loc())));
@@ -122,7 +122,7 @@ void FrmBeallitasok::FogyAdatvaltozas() {
 void FrmBeallitasok::Combo2_Click() {
     Settings& s = m_.s;
     s.BeallFogyjelleg = Integer(Combo2->currentIndex() + 1);
-    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Hetnapja;
+    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Fogyhetnapja;
     const QString profile = Combo2->currentText();
     const bool none = profile == QStringLiteral("Nincs fogyasztás") ||
                       (profile == QStringLiteral("Egyedi") && m_.fogy.BeallFogyoraiossz(p, w, d) == 1);
@@ -131,8 +131,8 @@ void FrmBeallitasok::Combo2_Click() {
     if (s.BeallFogyheti == 0) {
         FogyAdatvaltozas();
     } else {
-        clear(Option12[std::size_t(s.Hetnapja)]);
-        const int day = s.Hetnapja;
+        clear(Option12[std::size_t(s.Fogyhetnapja)]);
+        const int day = s.Fogyhetnapja;
         select(Option12[std::size_t(day)], [this, day] { Option12_Click(day); });
     }
 }
@@ -141,7 +141,9 @@ void FrmBeallitasok::Option1_Click() {
     Settings& s = m_.s;
     s.BeallFogyheti = 0;
     Picture6->setEnabled(false);
-    clear(Option12[std::size_t(s.Hetnapja)]);
+    // No day shown selected; opening and Cancel set the day to Monday before
+    // this runs, so the button still shown may be another one.
+    for (int d = 1; d <= 7; ++d) clear(Option12[std::size_t(d)]);
     refill(Combo2, kDailyProfiles);
     selectIndex(Combo2, 0, [this] { Combo2_Click(); });
 }
@@ -154,7 +156,7 @@ void FrmBeallitasok::Option2_Click() {
 }
 
 void FrmBeallitasok::Option12_Click(int index) {
-    m_.s.Hetnapja = Integer(index);
+    m_.s.Fogyhetnapja = Integer(index);
     FogyAdatvaltozas();
 }
 
@@ -170,7 +172,7 @@ void FrmBeallitasok::Command7_Click() {
 bool FrmBeallitasok::consumptionFieldLeft(int index) {
     Settings& s = m_.s;
     ConsumptionProfiles& f = m_.fogy;
-    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Hetnapja;
+    const int p = s.BeallFogyjelleg, w = s.BeallFogyheti, d = s.Fogyhetnapja;
     FieldEdit* edit = Text7[std::size_t(index)];
     const FieldRule rule{0, 100000, FieldStyle::Information, kConsumptionTitle, kDailyRange};
     auto refuse = [&](const FieldVerdict& v) {

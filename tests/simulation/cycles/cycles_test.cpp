@@ -47,8 +47,9 @@ TEST(Rounding, TruncatesToTheShownDigits) {
     EXPECT_EQ(sharePercent(5, -1), 0);
 }
 
-// The shown Qkoll is always the shown Qhaszn plus the shown pipe loss, also
-// where the sum of the two doubles falls just below a tenth.
+// With the tank the only consumer, as in every hot-water system, the shown
+// Qkoll is always the shown Qhaszn plus the shown pipe loss, also where the
+// sum of the two doubles falls just below a tenth.
 TEST_F(Cycles, QkollRowIsQhasznPlusQcsoInWholeTenths) {
     const struct {
         double tar;
@@ -60,6 +61,7 @@ TEST_F(Cycles, QkollRowIsQhasznPlusQcsoInWholeTenths) {
                  {0, 0.7f, "0,7", "0"}, {0.3, 0.7f, "1", "0,3"}};
     for (const auto& c : cases) {
         m.res.EredmKollHoTar(1) = Int(c.tar * 10) / 10;
+        m.res.EredmKollHo(1) = m.res.EredmKollHoTar(1);
         m.res.EredmQcso(1) = c.cso;
         Eredmenykiiras(m);
         EXPECT_EQ(m.res.tablazat.tablazat1[1], c.qkoll) << c.tar << " + " << c.cso;
@@ -72,15 +74,39 @@ TEST_F(Cycles, ResultTableTexts) {
     r.EvesCsoveszteseg = 371093.6f;
     r.EredmQnap(1) = 7694.8;
     r.EredmQcso(1) = 371.0f;
-    r.EredmKollHoTar(1) = 2345.0;
+    r.EredmKollHoTar(1) = r.EredmKollHo(1) = 2345.0;
     r.EredmCsoArany2(1) = 15.82;
-    r.EredmHagyHoTar(1) = CSng(1404.6);  // a single from the monthly cycle prints 7 digits
-    r.EredmFedezetTar(1) = 62.54f;
+    r.EredmHagyHoTar(1) = r.EredmHagyHo(1) = CSng(1404.6);  // a single from the monthly cycle prints 7 digits
+    r.EredmFedezetTar(1) = r.EredmFedezet(1) = 62.54f;
     Eredmenykiiras(m);
     const ResultTexts& t = r.tablazat;
     EXPECT_EQ(t.csohoveszteseg, "371,09");
     const char* expected[] = {"7694,8", "2716", "371", "2345", "15,82 %", "1404,6", "62,54 %"};
     for (int i = 0; i < 7; ++i) EXPECT_EQ(t.tablazat1[std::size_t(i)], expected[i]) << i;
+}
+
+// Where a pool or a building takes heat besides the tank, the rows of the
+// collectors, the conventional heaters and the solar fraction, and the data
+// sheet's energy lines, are the whole installation's; the useful heat and
+// the pipe-loss rows stay the tank's.
+TEST_F(Cycles, InstallationRowsAreTheWholeInstallations) {
+    Results& r = m.res;
+    r.EredmQnap(1) = 7694.8;
+    r.EredmQcso(1) = 0.0f;
+    r.EredmKollHo(1) = 4469.6;
+    r.EredmKollHoTar(1) = 0.0;
+    r.EredmCsoArany2(1) = 0.0;
+    r.EredmHagyHo(1) = 34712.3;
+    r.EredmHagyHoTar(1) = 1404.6;
+    r.EredmFedezet(1) = 11.4f;
+    r.EredmFedezetTar(1) = 61.0f;
+    Eredmenykiiras(m);
+    const char* expected[] = {"7694,8", "4469,6", "0", "0", "0 %", "34712,3", "11,4 %"};
+    for (int i = 0; i < 7; ++i) EXPECT_EQ(r.tablazat.tablazat1[std::size_t(i)], expected[i]) << i;
+    EXPECT_EQ(r.EnergiaAdat(2).d(), 4469.6);
+    EXPECT_EQ(r.EnergiaAdat(3).d(), 34712.3);
+    EXPECT_EQ(r.EnergiaAdat(4).d(), 58.08);  // 4469.6 / 7694.8, cut to two decimals
+    EXPECT_EQ(r.EnergiaAdat(5).d(), double(11.4f));
 }
 
 // --- Run preparation ------------------------------------------------------------

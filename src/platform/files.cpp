@@ -1,0 +1,215 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+namespace nk {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The reason in fixed words: the system's own texts follow the locale.
+std::string reasonOf(int err) {
+    switch (err) {
+        case ENOENT: return "no such file or folder";
+        case EACCES:
+        case EPERM: return "permission denied";
+        case EROFS: return "read-only file system";
+        case EISDIR: return "is a folder";
+        case ENOTDIR: return "a part of the path is not a folder";
+        case ELOOP: return "too many levels of symbolic links";
+        case ENAMETOOLONG: return "file name too long";
+        case ENOSPC: return "no space left on the device";
+        case EDQUOT: return "disk quota exceeded";
+        case EFBIG: return "file too large";
+        case EIO: return "input/output error";
+        case EMFILE:
+        case ENFILE: return "too many open files";
+        case ETXTBSY:
+        case EBUSY: return "the file is in use";
+        default: return "system error " + std::to_string(err);
+    }
+}
+
+int numberOf(int err) {
+    switch (err) {
+        case ENOENT:
+        case ENOTDIR:
+        case ELOOP: return kPathNotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+        case ETXTBSY:
+        case EBUSY: return kPermissionDenied;
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG: return kDiskFull;
+        case EIO: return kDeviceError;
+        case EMFILE:
+        case ENFILE: return kTooManyFiles;
+        case ENAMETOOLONG: return kBadFileName;
+        default: return kPathFileAccess;
+    }
+}
+
+FileOutcome failure(int err) { return {numberOf(err), reasonOf(err)}; }
+
+fs::path folderOf(const fs::path& p) {
+    const fs::path parent = p.parent_path();
+    return parent.empty() ? fs::path(".") : parent;
+}
+
+// A missing file is "not found" only where its folder is there; otherwise
+// the path is wrong.
+FileOutcome missing(const fs::path& p) {
+    struct stat st{};
+    if (::stat(folderOf(p).c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return {kFileNotFound, "no such file"};
+    return {kPathNotFound, "no such folder"};
+}
+
+// Only regular files hold settings.
+FileOutcome notAFile(mode_t mode) {
+    if (S_ISDIR(mode)) return {kPathFileAccess, reasonOf(EISDIR)};
+    if (S_ISFIFO(mode)) return {kPathFileAccess, "is a pipe"};
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return {kPathFileAccess, "is a device"};
+    if (S_ISSOCK(mode)) return {kPathFileAccess, "is a socket"};
+    return {kPathFileAccess, "is not a regular file"};
+}
+
+// Closes on every path out.
+struct Descriptor {
+    int fd = -1;
+    Descriptor() = default;
+    explicit Descriptor(int d) : fd(d) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    // Closing reports a write the device refused late.
+    int close() {
+        const int r = ::close(fd);
+        fd = -1;
+        return r;
+    }
+};
+
+// The file a path names once its symbolic links are followed; the links stay.
+bool followLinks(fs::path& p, int& err) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st{};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+        std::string target(std::size_t(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(p.c_str(), target.data(), target.size());
+        if (n < 0) {
+            err = errno;
+            return false;
+        }
+        target.resize(std::size_t(n));
+        const fs::path next(target);
+        p = next.is_absolute() ? next : folderOf(p) / next;
+    }
+    err = ELOOP;
+    return false;
+}
+
+bool writeAll(int fd, std::string_view bytes, int& err) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            err = errno;
+            return false;
+        }
+        bytes.remove_prefix(std::size_t(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+FileOutcome readWholeFile(const std::string& path, std::string& bytes) {
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT ? missing(path) : failure(errno);
+    if (!S_ISREG(st.st_mode)) return notAFile(st.st_mode);
+    // Not blocking: what is a file now may be a pipe by the time it opens.
+    Descriptor f(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (f.fd < 0) return errno == ENOENT ? missing(path) : failure(errno);
+    if (::fstat(f.fd, &st) != 0) return failure(errno);
+    if (!S_ISREG(st.st_mode)) return notAFile(st.st_mode);
+    std::string read;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(f.fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return failure(errno);
+        }
+        if (n == 0) break;
+        read.append(buffer, std::size_t(n));
+    }
+    bytes = std::move(read);
+    return {};
+}
+
+FileOutcome replaceFile(const std::string& path, std::string_view bytes) {
+    fs::path target(path);
+    int err = 0;
+    if (!followLinks(target, err)) return failure(err);
+    if (!target.has_filename()) return {kPathFileAccess, reasonOf(EISDIR)};
+
+    // The file there now: what it is, and who may write it.
+    struct stat st{};
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (!exists && errno != ENOENT) return failure(errno);
+    if (exists) {
+        if (!S_ISREG(st.st_mode)) return notAFile(st.st_mode);
+        // The superuser may write anything; a file nobody may write is
+        // read-only all the same.
+        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return {kPermissionDenied, "the file is read-only"};
+        Descriptor probe(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+        if (probe.fd < 0) return failure(errno);
+    }
+
+    // A temporary of its own: other saves and whatever else stands in the
+    // folder are left alone.
+    const fs::path folder = folderOf(target);
+    std::string stem(1, '.');
+    stem.append(target.filename().string()).push_back('.');
+    std::random_device seed;
+    std::mt19937 draw(seed());
+    fs::path temporary;
+    Descriptor out;
+    for (int attempt = 0; out.fd < 0; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
+        temporary = folder / (stem + suffix);
+        out.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, exists ? 0600 : 0666);
+        if (out.fd < 0 && (errno != EEXIST || attempt == 100))
+            return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
+    }
+
+    const auto fail = [&](int e) {
+        ::unlink(temporary.c_str());
+        return failure(e);
+    };
+    if (exists && ::fchmod(out.fd, st.st_mode & 07777) != 0) return fail(errno);
+    if (!writeAll(out.fd, bytes, err)) return fail(err);
+    if (::fsync(out.fd) != 0) return fail(errno);
+    if (out.close() != 0) return fail(errno);
+    if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
+    // The new name reaches the device too; a folder that cannot say so
+    // still holds the file.
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.fd >= 0) ::fsync(dir.fd);
+    return {};
+}
+
+}  // namespace nk

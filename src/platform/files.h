@@ -1,0 +1,44 @@
+#pragma once
+
+// Reading and writing a whole file, for the settings file. Every failure is
+// told by the run-time error number the designer's message is chosen by, and
+// by the system's reason in words, so the settings window and the developer
+// tools refuse the same things for the same reasons.
+
+#include <string>
+#include <string_view>
+
+namespace nk {
+
+enum FileErrorNumber : int {
+    kFileNotFound = 53,      // the file is not there (its folder is)
+    kDeviceError = 57,       // the device failed to read or write
+    kDiskFull = 61,          // no room left on the device (or for the file)
+    kBadFileName = 64,       // a name the system cannot take
+    kTooManyFiles = 67,      // the system has no file left to open
+    kPermissionDenied = 70,  // read-only file or folder, or not ours
+    kPathFileAccess = 75,    // a folder, pipe or device, or any other failure
+    kPathNotFound = 76       // a folder on the way is missing or is a file
+};
+
+struct FileOutcome {
+    int error = 0;       // 0 when done, otherwise a FileErrorNumber
+    std::string reason;  // why not, in English words (for the tools)
+
+    bool ok() const { return error == 0; }
+};
+
+// Reads the whole of a regular file. Folders, pipes, devices and sockets are
+// refused before anything is read, so a reader neither blocks nor consumes
+// what is not a file.
+FileOutcome readWholeFile(const std::string& path, std::string& bytes);
+
+// Replaces a file by `bytes`, whole or not at all: they go to a temporary of
+// a name of their own in the file's folder, reach the device, and then take
+// the file's place in one step. A symbolic link stays and its file is
+// replaced; the file keeps its permissions. A file nobody may write (the
+// read-only attribute), a folder, a pipe or a device is refused and left as
+// it is. A failure leaves no temporary behind.
+FileOutcome replaceFile(const std::string& path, std::string_view bytes);
+
+}  // namespace nk

@@ -1,0 +1,295 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <thread>
+
+namespace nk {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void put(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
+
+mode_t modeOf(const fs::path& p) {
+    struct stat st{};
+    return ::stat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
+// Runs `f` with the file rights of an ordinary user: permission bits refuse
+// the superuser nothing, and the tests may run as the superuser.
+template <class F>
+auto asOrdinaryUser(F f) {
+    const bool root = ::geteuid() == 0;
+    if (root) ::setfsuid(65534);
+    auto r = f();
+    if (root) ::setfsuid(0);
+    return r;
+}
+
+class Files : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char name[] = "/tmp/nk-files-XXXXXX";
+        ASSERT_NE(::mkdtemp(name), nullptr);
+        dir = name;
+        fs::permissions(dir, fs::perms(0755));  // an ordinary user may look in
+    }
+    void TearDown() override {
+        for (const auto& e : fs::recursive_directory_iterator(dir))
+            if (e.symlink_status().type() == fs::file_type::directory) fs::permissions(e.path(), fs::perms(0755));
+        fs::remove_all(dir);
+    }
+    // Temporaries the save left in a folder.
+    static int leftovers(const fs::path& folder) {
+        int n = 0;
+        for (const auto& e : fs::directory_iterator(folder))
+            if (e.path().extension() == ".tmp" && e.path().filename().string().front() == '.') ++n;
+        return n;
+    }
+    fs::path dir;
+};
+
+struct Case {
+    const char* what;
+    std::function<fs::path(const fs::path& dir)> arrange;  // the path to use
+    bool ordinaryUser;
+    int error;
+    const char* reason;
+};
+
+TEST_F(Files, ReadingTellsEachFailureByItsOwnNumber) {
+    const Case cases[] = {
+        {"a file", [](const fs::path& d) { put(d / "f", "1,2\r\n"); return d / "f"; }, false, 0, ""},
+        {"a link to a file",
+         [](const fs::path& d) {
+             put(d / "f", "1,2\r\n");
+             fs::create_symlink("f", d / "l");
+             return d / "l";
+         },
+         false, 0, ""},
+        {"a missing file", [](const fs::path& d) { return d / "nincs"; }, false, kFileNotFound, "no such file"},
+        {"a link to nothing",
+         [](const fs::path& d) {
+             fs::create_symlink("nincs", d / "l");
+             return d / "l";
+         },
+         false, kFileNotFound, "no such file"},
+        {"a missing folder", [](const fs::path& d) { return d / "nincs" / "f"; }, false, kPathNotFound, "no such folder"},
+        {"a file as folder",
+         [](const fs::path& d) {
+             put(d / "f", "");
+             return d / "f" / "g";
+         },
+         false, kPathNotFound, "not a folder"},
+        {"a folder",
+         [](const fs::path& d) {
+             fs::create_directory(d / "sub");
+             return d / "sub";
+         },
+         false, kPathFileAccess, "is a folder"},
+        {"a pipe",
+         [](const fs::path& d) {
+             ::mkfifo((d / "p").c_str(), 0644);
+             return d / "p";
+         },
+         false, kPathFileAccess, "is a pipe"},
+        {"a device", [](const fs::path&) { return fs::path("/dev/null"); }, false, kPathFileAccess, "is a device"},
+        {"an unreadable file",
+         [](const fs::path& d) {
+             put(d / "f", "1");
+             fs::permissions(d / "f", fs::perms(0200));
+             return d / "f";
+         },
+         true, kPermissionDenied, "permission denied"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        const fs::path p = c.arrange(dir);
+        std::string bytes = "earlier";
+        const FileOutcome r = c.ordinaryUser ? asOrdinaryUser([&] { return readWholeFile(p, bytes); })
+                                             : readWholeFile(p, bytes);
+        EXPECT_EQ(r.error, c.error);
+        EXPECT_NE(r.reason.find(c.reason), std::string::npos) << r.reason;
+        EXPECT_EQ(bytes, r.ok() ? "1,2\r\n" : "earlier");
+    }
+}
+
+TEST_F(Files, SavingTellsEachFailureByItsOwnNumberAndKeepsWhatWasThere) {
+    const std::string earlier = "a designer's earlier work\r\n";
+    const Case cases[] = {
+        {"a new file", [](const fs::path& d) { return d / "uj"; }, false, 0, ""},
+        {"a file of the owner only",
+         [&](const fs::path& d) {
+             put(d / "f", earlier);
+             fs::permissions(d / "f", fs::perms(0600));
+             return d / "f";
+         },
+         false, 0, ""},
+        {"a read-only file",
+         [&](const fs::path& d) {
+             put(d / "f", earlier);
+             fs::permissions(d / "f", fs::perms(0444));
+             return d / "f";
+         },
+         false, kPermissionDenied, "read-only"},
+        {"a file not ours to write",
+         [&](const fs::path& d) {
+             put(d / "f", earlier);
+             fs::permissions(d / "f", fs::perms(0644));
+             return d / "f";
+         },
+         true, kPermissionDenied, "permission denied"},
+        {"a file in a read-only folder",
+         [&](const fs::path& d) {
+             fs::create_directory(d / "ro");
+             put(d / "ro" / "f", earlier);
+             fs::permissions(d / "ro" / "f", fs::perms(0666));
+             fs::permissions(d / "ro", fs::perms(0555));
+             return d / "ro" / "f";
+         },
+         true, kPermissionDenied, "permission denied"},
+        {"a missing folder", [](const fs::path& d) { return d / "nincs" / "f"; }, false, kPathNotFound, "no such folder"},
+        {"a file as folder",
+         [&](const fs::path& d) {
+             put(d / "f", earlier);
+             return d / "f" / "g";
+         },
+         false, kPathNotFound, "not a folder"},
+        {"a folder",
+         [&](const fs::path& d) {
+             fs::create_directory(d / "sub");
+             put(d / "sub" / "f", earlier);
+             return d / "sub";
+         },
+         false, kPathFileAccess, "is a folder"},
+        {"a folder named with a slash",
+         [](const fs::path& d) {
+             fs::create_directory(d / "sub");
+             return fs::path((d / "sub").string() + "/");
+         },
+         false, kPathFileAccess, "is a folder"},
+        {"a pipe",
+         [](const fs::path& d) {
+             ::mkfifo((d / "p").c_str(), 0666);
+             return d / "p";
+         },
+         false, kPathFileAccess, "is a pipe"},
+        {"a device", [](const fs::path&) { return fs::path("/dev/null"); }, false, kPathFileAccess, "is a device"},
+    };
+    const std::string bytes = "1,2\r\n";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        const fs::path p = c.arrange(dir);
+        const bool wasFile = fs::is_regular_file(p);
+        const mode_t mode = modeOf(p);
+        const FileOutcome r =
+            c.ordinaryUser ? asOrdinaryUser([&] { return replaceFile(p, bytes); }) : replaceFile(p, bytes);
+        EXPECT_EQ(r.error, c.error);
+        EXPECT_NE(r.reason.find(c.reason), std::string::npos) << r.reason;
+        if (r.ok()) {
+            EXPECT_EQ(contents(p), bytes);
+        } else if (wasFile) {
+            EXPECT_EQ(contents(p), earlier);
+        }
+        if (wasFile) {
+            EXPECT_EQ(modeOf(p), mode);
+        }
+        for (const auto& e : fs::recursive_directory_iterator(dir)) {
+            if (e.is_directory()) {
+                EXPECT_EQ(leftovers(e.path()), 0) << e.path();
+            }
+        }
+        EXPECT_EQ(leftovers(dir), 0);
+    }
+}
+
+TEST_F(Files, SavingLeavesWhatStandsBesideTheFile) {
+    put(dir / "f.tmp", "someone else's");
+    fs::create_directories(dir / ".f.tmp" / "full");
+    ASSERT_TRUE(replaceFile(dir / "f", "1").ok());
+    EXPECT_EQ(contents(dir / "f.tmp"), "someone else's");
+    EXPECT_TRUE(fs::is_directory(dir / ".f.tmp" / "full"));
+}
+
+TEST_F(Files, ANewFileGetsTheUsualPermissions) {
+    const mode_t mask = ::umask(022);
+    const FileOutcome r = replaceFile(dir / "uj", "1");
+    ::umask(mask);
+    ASSERT_TRUE(r.ok()) << r.reason;
+    EXPECT_EQ(modeOf(dir / "uj"), mode_t(0644));
+}
+
+TEST_F(Files, SavingThroughALinkReplacesItsFileAndKeepsTheLink) {
+    fs::create_directory(dir / "valodi");
+    put(dir / "valodi" / "f", "earlier");
+    fs::permissions(dir / "valodi" / "f", fs::perms(0640));
+    fs::create_symlink("valodi/f", dir / "l1");
+    fs::create_symlink(dir / "l1", dir / "l2");  // a link to a link
+    ASSERT_TRUE(replaceFile(dir / "l2", "1,2").ok());
+    EXPECT_TRUE(fs::is_symlink(dir / "l2"));
+    EXPECT_TRUE(fs::is_symlink(dir / "l1"));
+    EXPECT_EQ(contents(dir / "valodi" / "f"), "1,2");
+    EXPECT_EQ(modeOf(dir / "valodi" / "f"), mode_t(0640));
+    EXPECT_EQ(leftovers(dir / "valodi"), 0);
+
+    fs::create_symlink("l3", dir / "l3");  // a loop
+    EXPECT_EQ(replaceFile(dir / "l3", "1").error, kPathNotFound);
+}
+
+TEST_F(Files, ASaveOntoAFullDeviceKeepsTheOldFile) {
+    put(dir / "f", "earlier");
+    // The device takes no more than 4 KiB per file.
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    auto* previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const FileOutcome r = replaceFile(dir / "f", std::string(8192, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_EQ(r.error, kDiskFull);
+    EXPECT_EQ(r.reason, "file too large");
+    EXPECT_EQ(contents(dir / "f"), "earlier");
+    EXPECT_EQ(leftovers(dir), 0);
+}
+
+TEST_F(Files, TwoSavesAtOnceEachLeaveAWholeFile) {
+    const std::string a(100000, 'a'), b(100000, 'b');
+    int failedA = 0, failedB = 0;
+    std::thread ta([&] {
+        for (int i = 0; i < 50; ++i) failedA += !replaceFile(dir / "f", a).ok();
+    });
+    std::thread tb([&] {
+        for (int i = 0; i < 50; ++i) failedB += !replaceFile(dir / "f", b).ok();
+    });
+    ta.join();
+    tb.join();
+    EXPECT_EQ(failedA + failedB, 0);
+    const std::string now = contents(dir / "f");
+    EXPECT_TRUE(now == a || now == b);
+    EXPECT_EQ(leftovers(dir), 0);
+}
+
+}  // namespace
+}  // namespace nk
