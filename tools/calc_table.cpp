@@ -3,6 +3,7 @@
 // calculation window shows them. The golden-result tests compare its output.
 // Built with the windows, it also writes the sizing data sheet (--sheet).
 
+#include <array>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +42,9 @@ struct Options {
     bool heatUp = false;
     int runs = 1;
     bool record = false;   // the run's result record after the table
+    int hall = 0;          // the pool in a hall: 1 + 2 x opaque + unheated (0: as set)
+    bool nightFoil = false;
+    int poolHeaterProgramme = 0;
     std::string settings;  // a settings file opened before the run
     std::string save;      // the settings saved after it
     std::string sheet;     // the sizing data sheet of the last run, as PDF
@@ -59,6 +63,15 @@ int number(std::string_view option, const char* text, int lo, int hi) {
     return int(v);
 }
 
+// The number (from 1) of the word among the four an option takes.
+int word(std::string_view option, const char* text, const std::array<std::string_view, 4>& words) {
+    const std::string_view given = text ? text : "";
+    for (std::size_t k = 0; k < words.size(); ++k)
+        if (given == words[k]) return int(k) + 1;
+    usage(std::string(option) + " takes " + std::string(words[0]) + ", " + std::string(words[1]) + ", " +
+          std::string(words[2]) + " or " + std::string(words[3]));
+}
+
 Options parse(int argc, char** argv) {
     Options o;
     for (int i = 1; i < argc; ++i) {
@@ -71,13 +84,7 @@ Options parse(int argc, char** argv) {
                                (group == 4 && variant >= 1 && variant <= 6);
             if (!valid) usage("--system takes 11 to 16, 21, 22 or 41 to 46");
         } else if (a == "--cycle") {
-            const std::string_view c = next ? next : "";
-            ++i;
-            if (c == "daily") o.cycle = 1;
-            else if (c == "monthly") o.cycle = 2;
-            else if (c == "annual") o.cycle = 3;
-            else if (c == "period") o.cycle = 4;
-            else usage("--cycle takes daily, monthly, annual or period");
+            o.cycle = word(a, next, {"daily", "monthly", "annual", "period"}), ++i;
         } else if (a == "--month") {
             o.month = number(a, next, 1, 12), ++i;
         } else if (a == "--last-month") {
@@ -92,6 +99,13 @@ Options parse(int argc, char** argv) {
             o.runs = number(a, next, 1, 1000), ++i;
         } else if (a == "--record") {
             o.record = true;
+        } else if (a == "--hall") {
+            o.hall = word(a, next, {"transparent-heated", "transparent-unheated", "opaque-heated", "opaque-unheated"});
+            ++i;
+        } else if (a == "--night-foil") {
+            o.nightFoil = true;
+        } else if (a == "--pool-heater-programme") {
+            o.poolHeaterProgramme = number(a, next, 1, 4), ++i;
         } else if (a == "--sheet") {
 #ifdef NK_WITH_SHEET
             if (!next || !*next) usage("--sheet takes a file name");
@@ -234,6 +248,13 @@ int run(int argc, char** argv) {
     if (s.Szamitasmod == 1) s.Naptipus = o.dayType ? o.dayType : 2;
     if (o.startWeekday) s.Kezdonap = nk::Integer(o.startWeekday);
     if (o.heatUp) s.Felfutes = nk::kTrue;
+    if (o.hall) {
+        s.Medfedett = nk::Var::boolean(true);
+        s.Medatlatszofedes = nk::Var::boolean(o.hall <= 2);
+        s.Medterfutott = nk::Var::boolean(o.hall % 2 == 1);
+    }
+    if (o.nightFoil) s.Medfoliatakaras = 1;
+    if (o.poolHeaterProgramme) s.Medfutesprogram = o.poolHeaterProgramme;
 
     for (int r = 0; r < o.runs; ++r) {
         nk::runCalculation(m);

@@ -444,6 +444,10 @@ TEST_P(SumOfParts, CombinedTotalsAreTheSumsOfTheirConsumers) {
     }
     EXPECT_NEAR(hourlyCollected, r.NapiKollHo, 1e-9 * collected);
     EXPECT_NEAR(hourlyDemand, r.NapiOsszHoigeny, 1e-5 * demand);
+    // Column h + 1 holds the pool's mean over hour h; column 0 the day's start.
+    double hourlyPool = 0;
+    for (int h = 1; h <= 24; ++h) hourlyPool += r.OraMedTemp(15, h) / 24;
+    EXPECT_NEAR(hourlyPool, r.NapiMedTemp, 1e-9 * r.NapiMedTemp);
     EXPECT_EQ(r.NapiTar3Atlag, 0);
     if (system <= 42) {
         EXPECT_EQ(r.NapiTar2Atlag, 0);

@@ -154,6 +154,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HallCase{"transparent_heated_pool_warmer", true, true, 600, 25, 30, 28.4, 28, 0, true},
                       HallCase{"transparent_unheated_dull", true, false, 250, 20, 24, 26, 22, 5.22 * (24 - 22), true},
                       HallCase{"transparent_unheated_bright", true, false, 251, 20, 24, 26, 25, 5.22 * (24 - 25), true},
+                      HallCase{"transparent_unheated_bright_floored", true, false, 280, 20, 24, 26, 25,
+                               5.22 * (24 - 25), true},
                       HallCase{"transparent_unheated_at_most_35", true, false, 800, 20, 24, 26, 35, 5.22 * (24 - 35),
                                true},
                       HallCase{"opaque_heated", false, true, 800, 25, 24, 28.4, 28, 5.22 * (24 - 28.4), false},
@@ -182,6 +184,8 @@ struct HeaterCase {
     bool programmeOn;
     double heat;  // Wh of the step
     double after;
+    double setTemperature = 25;
+    double power = 20;  // kW
 };
 void PrintTo(const HeaterCase& c, std::ostream* os) { *os << c.name; }
 
@@ -192,10 +196,12 @@ TEST_P(PoolHeater, HeatsWithinItsPowerUpToItsTemperature) {
     m.s.Medfutesprogram = 1;  // continuous
     m.s.Medfutesheti = 0;
     if (!c.programmeOn) m.prog.Idoprogramok(2, 1, 0, 1, m.clock.Ora, m.clock.Felora) = 0;
+    m.s.Medfuteshofok = c.setTemperature;
+    m.s.Medfutesteljesitmeny = c.power;
     m.st.Medencehomerseklet = c.pool;
     poolHeater(m);
     EXPECT_NEAR(m.step.HagyHoMed, c.heat, 0.05);
-    EXPECT_NEAR(Tp(), c.after, 1e-9);
+    EXPECT_EQ(Tp(), c.after);  // at the boundary the two ways of heating differ in the last bit only
 }
 
 const double kCapacity = double(CSng(38.4)) * 1.16 * 1000;  // about 44 544 Wh/K
@@ -204,7 +210,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, PoolHeater,
                          ::testing::Values(HeaterCase{"need_below_the_power", 24.9, true, 4454.4, 25},
                                            HeaterCase{"full_power", 20, true, 10000, 20 + 10000 / kCapacity},
                                            HeaterCase{"at_its_temperature", 25, true, 0, 25},
-                                           HeaterCase{"programme_off", 20, false, 0, 20}));
+                                           HeaterCase{"programme_off", 20, false, 0, 20},
+                                           // A need of exactly 137 000 Wh, the step's full power: the
+                                           // heater gives its power rather than the need.
+                                           HeaterCase{"need_exactly_the_power", 1.9243894900298735, true, 137000,
+                                                      1.9243894900298735 + 137000 / kCapacity, 5, 274}));
 
 TEST_F(Pool, ACollapsedPoolStopsAtZeroDegrees) {
     m.clock.Honap = 1;
