@@ -449,6 +449,13 @@ const Variant kVariants[] = {
      }},
     // Calculation errors: overflow of the step count (6) ...
     {"error-6-draw", withTanks, [](Model& m) { setDailyVolume(m, 1e7); }},
+    // ... of the 24 × steps divisor of the day means, first reached while a
+    // recorded step is added up (heat-up, so no warm-up day takes it first) ...
+    {"error-6-day-means", withTanks,
+     [](Model& m) {
+         m.s.Felfutes = kTrue;
+         setDailyVolume(m, 4e5);
+     }},
     // ... an index out of bounds (9): a heater programme that does not exist,
     // or the vapour pressure of a hall far above the table ...
     {"error-9", withTanks,
