@@ -38,7 +38,9 @@ std::string reasonOf(int err) {
     }
 }
 
-int numberOf(int err) {
+}  // namespace
+
+int fileErrorNumber(int err) {
     switch (err) {
         case ENOENT:
         case ENOTDIR:
@@ -59,7 +61,9 @@ int numberOf(int err) {
     }
 }
 
-FileOutcome failure(int err) { return {numberOf(err), reasonOf(err)}; }
+namespace {
+
+FileOutcome failure(int err) { return {fileErrorNumber(err), reasonOf(err)}; }
 
 fs::path folderOf(const fs::path& p) {
     const fs::path parent = p.parent_path();

@@ -28,6 +28,10 @@ struct FileOutcome {
     bool ok() const { return error == 0; }
 };
 
+// The error number of a system error code (errno) met on a file, where
+// nothing tells whether the file's folder is there.
+int fileErrorNumber(int err);
+
 // Reads the whole of a regular file. Folders, pipes, devices and sockets are
 // refused before anything is read, so a reader neither blocks nor consumes
 // what is not a file.

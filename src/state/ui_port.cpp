@@ -1,5 +1,7 @@
 #include "state/ui_port.h"
 
+#include "platform/files.h"
+
 namespace nk {
 
 std::string calcErrorMessage(int number) {
@@ -7,13 +9,11 @@ std::string calcErrorMessage(int number) {
 }
 
 int fileErrorNumber(const std::error_code& e) {
-    if (e == std::errc::no_such_file_or_directory) return 53;
-    if (e == std::errc::io_error) return 57;
-    if (e == std::errc::no_space_on_device) return 61;
-    if (e == std::errc::permission_denied || e == std::errc::operation_not_permitted ||
-        e == std::errc::read_only_file_system)
-        return 70;
-    return 75;
+    // An exception names no path, so a missing name is the file's own.
+    if (e == std::errc::no_such_file_or_directory) return kFileNotFound;
+    if (e.category() == std::generic_category() || e.category() == std::system_category())
+        return fileErrorNumber(e.value());
+    return kPathFileAccess;
 }
 
 }  // namespace nk
