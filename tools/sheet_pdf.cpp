@@ -26,9 +26,7 @@ bool writeSheetPdf(const nk::Model& m, const std::string& path) {
     pdf.setPageLayout(nk::ui::sheetPageLayout());
     pdf.setTitle(QStringLiteral("Méretezési adatlap"));
     pdf.setCreator(QStringLiteral("calc-table"));
-    const nk::ui::ChartCaptions captions = nk::ui::chartCaptions(m.s.Szamitasmod == 1);
-    const nk::ui::SheetWindowTexts window{captions.heat, captions.quantities};
-    const auto ops = nk::ui::buildSizingSheet(m, window, QDate::currentDate(), m.ui->numberLocale());
+    const auto ops = nk::ui::buildSizingSheet(m, QDate::currentDate(), m.ui->numberLocale());
     nk::ui::SheetPrinter printer(pdf);
     return nk::ui::runSheet(
         ops, [&](const nk::ui::SheetOp& op) { return printer.run(op); }, [](int) { return false; });

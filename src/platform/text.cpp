@@ -197,4 +197,14 @@ std::string textForm(const Var& v, const NumberLocale& loc) {
     return "";
 }
 
+std::string crLfLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
 }  // namespace nk

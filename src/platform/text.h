@@ -41,4 +41,9 @@ std::string textForm(Integer v, const NumberLocale& loc);
 std::string textForm(Currency v, const NumberLocale& loc);
 std::string textForm(const Var& v, const NumberLocale& loc);
 
+// Line breaks as texts of several lines are kept, in the settings and in
+// their file: a carriage return and a line feed. A bare line feed, as a text
+// box or a file from another system gives it, becomes one.
+std::string crLfLineBreaks(std::string_view text);
+
 }  // namespace nk

@@ -527,7 +527,8 @@ SettingsFileRead readSettingsFile(std::string_view bytes, Model& m) {
                                        std::to_string(10 * group + variant) + " lenne");
 
         r.group(22, "projekt adatok");
-        for (int i = 0; i < kProjectTextCount; ++i) projectText(s.projekt, i) = r.text(kProjectTextNames[i]);
+        for (int i = 0; i < kProjectTextCount; ++i)
+            projectText(s.projekt, i) = crLfLineBreaks(r.text(kProjectTextNames[i]));
         r.group(23, "földrajzi helyszín");
         s.Sugarzastenyezo = r.variant("sugárzási tényező", 952, 1073);
         bool known = false;

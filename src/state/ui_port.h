@@ -14,10 +14,12 @@ namespace nk {
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 
-// The pipe-loss box and the seven cells of the result table, as texts.
+// The pipe-loss box and the seven cells of the result table, as texts, and
+// the unit of the amounts in the cells, which the rows' labels name.
 struct ResultTexts {
     std::string csohoveszteseg;
     std::array<std::string, 7> tablazat1;
+    std::string unit;
 };
 
 // Geometry of the annual bar chart, in twips inside its picture box.

@@ -143,6 +143,19 @@ TEST_P(UnderProcessLocale, ConversionsFollowOnlyTheGivenNotation) {
     EXPECT_EQ(textForm(Var(Currency::fromDouble(1234.5)), kComma), "1234,5");
 }
 
+TEST(LineBreaks, BecomeCarriageReturnAndLineFeed) {
+    const struct {
+        const char *in, *out;
+    } cases[] = {{"", ""},
+                 {"egy sor", "egy sor"},
+                 {"első\nmásodik", "első\r\nmásodik"},
+                 {"első\r\nmásodik", "első\r\nmásodik"},
+                 {"\n\nharmadik\n", "\r\n\r\nharmadik\r\n"},
+                 {"vegyes\r\n\nsorok", "vegyes\r\n\r\nsorok"},
+                 {"kocsi\rvissza", "kocsi\rvissza"}};
+    for (const auto& c : cases) EXPECT_EQ(crLfLineBreaks(c.in), c.out) << c.in;
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, UnderProcessLocale, ::testing::Values("C", "hu_HU.UTF-8", "en_US.UTF-8"),
                          [](const auto& info) {
                              std::string name = info.param;

@@ -95,7 +95,7 @@ TEST_F(SettingsFile, WritingReadingAndWritingAgainGivesTheSameBytes) {
     Settings& s = m.s;
     s.beallProjekt.Letesitmenynev = "Uszoda, \"Hullám\" fürdő";
     s.beallProjekt.Megrendelovaros = "Győr";
-    s.beallProjekt.Megjegyzes = "első sor, vesszővel\nmásodik sor: űrtartalom\n\"idézet\"";
+    s.beallProjekt.Megjegyzes = "első sor, vesszővel\r\nmásodik sor: űrtartalom\r\n\"idézet\"";
     s.beallProjekt.Keszitette = "Kovács Ödön";
     m.kat.KatNev(3, 1) = "Modell \"X\", 2 m2";
     s.BeallAutomod = 1;
@@ -137,18 +137,25 @@ TEST_F(SettingsFile, WritingReadingAndWritingAgainGivesTheSameBytes) {
     }
 }
 
+// A file whose lines, and the lines of its remark, end in bare line feeds
+// reads as one with carriage returns: the remark keeps its lines as the
+// program keeps them.
 TEST_F(SettingsFile, ReadingAcceptsLineFeedsAndLeadingZeros) {
-    std::string text = written(m);
-    std::string lf;
-    for (char c : text)
-        if (c != '\r') lf += c;
-    const std::string plain = "\n1.78,.798,";
-    lf.replace(lf.find(plain), plain.size(), "\n1.78,0.798,");
-    Model back;
-    Alapertekek(back);
-    const SettingsFileRead r = readSettingsFile(lf, back);
-    ASSERT_TRUE(r.ok) << r.problem;
-    EXPECT_EQ(back.kat.KatA(3, 0).d(), 0.798);
+    m.s.beallProjekt.Megjegyzes = "első sor\r\nmásodik sor\r\n\r\nnegyedik sor";
+    const std::string text = written(m);
+    for (const bool bareLineFeeds : {false, true}) {
+        std::string file;
+        for (char c : text)
+            if (c != '\r' || !bareLineFeeds) file += c;
+        const std::string plain = bareLineFeeds ? "\n1.78,.798," : "\r\n1.78,.798,";
+        file.replace(file.find(plain), plain.size(), bareLineFeeds ? "\n1.78,0.798," : "\r\n1.78,0.798,");
+        Model back;
+        Alapertekek(back);
+        const SettingsFileRead r = readSettingsFile(file, back);
+        ASSERT_TRUE(r.ok) << r.problem;
+        EXPECT_EQ(back.kat.KatA(3, 0).d(), 0.798);
+        EXPECT_EQ(back.s.projekt.Megjegyzes, m.s.beallProjekt.Megjegyzes) << bareLineFeeds;
+    }
 }
 
 TEST_F(SettingsFile, AnUnheatedHallMayHaveNoTemperatureAHeatedOneMust) {

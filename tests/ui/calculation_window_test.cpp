@@ -246,6 +246,26 @@ TEST_F(StartedProgram, CycleOptionsSetTheCycleAndTheirControls) {
     EXPECT_EQ(calc->Text1_4->text(), QStringLiteral("Hőmennyiségek [kWh/hónap]"));
 }
 
+// The labels of the table's amounts name what the run covers; the shares'
+// labels carry no unit.
+TEST_F(StartedProgram, TheTablesLabelsNameTheUnitOfTheRunShown) {
+    const struct {
+        QRadioButton* option;
+        const char* unit;
+    } cases[] = {{calc->Option5, "[kWh/hónap]"}, {calc->Option4, "[kWh/nap]"},
+                 {calc->Option7, "[kWh/időszak]"}, {calc->Option6, "[kWh/év]"}};
+    for (const auto& c : cases) {
+        c.option->click();
+        calc->Command2_Click();
+        const QString unit = QString::fromUtf8(c.unit);
+        EXPECT_EQ(calc->Text2[0]->text(),
+                  QStringLiteral("Napkollektorok felületére érkező napsugárzás, Qnap ") + unit);
+        for (int row : {1, 2, 3, 5}) EXPECT_TRUE(calc->Text2[row]->text().endsWith(QStringLiteral(" ") + unit)) << row;
+        EXPECT_EQ(calc->Text2[4]->text(), QStringLiteral("Csővezeték hőveszteségének részaránya, Qcső/Qhaszn"));
+        EXPECT_EQ(calc->Text2[6]->text(), QStringLiteral("Napenergiából fedezett részarány, Qhaszn/(Qhaszn+Qkieg) "));
+    }
+}
+
 TEST_F(StartedProgram, TickingTheChartBoxRecalculates) {
     calc->Picture3->Napsugmutat->click();
     EXPECT_FALSE(m().res.evesgrafikon.irradiationView);

@@ -345,6 +345,25 @@ TEST_F(SettingsOpen, CancelThrowsEveryEditAway) {
     EXPECT_EQ(annualRun(), before);
 }
 
+// A remark typed on several lines is kept with carriage returns and line
+// feeds, as the settings file and the data sheet break lines, and shows its
+// lines, no more, when the window opens again.
+TEST_F(SettingsOpen, ARemarkOfSeveralLinesKeepsItsLines) {
+    w->Text11->setFocus();
+    QTest::keyClicks(w->Text11, QStringLiteral("egy"));
+    QTest::keyClick(w->Text11, Qt::Key_Return);
+    QTest::keyClicks(w->Text11, QStringLiteral("ketto"));
+    QTest::keyClick(w->Text11, Qt::Key_Return);
+    QTest::keyClicks(w->Text11, QStringLiteral("harom"));
+    w->commitEdits();
+    EXPECT_EQ(m().s.beallProjekt.Megjegyzes, "egy\r\nketto\r\nharom");
+    w->Command1_Click();
+    EXPECT_EQ(m().s.projekt.Megjegyzes, "egy\r\nketto\r\nharom");
+    calc->Command1_Click();
+    EXPECT_EQ(w->Text11->blockCount(), 3);
+    EXPECT_EQ(w->Text11->toPlainText(), QStringLiteral("egy\nketto\nharom"));
+}
+
 TEST_F(SettingsOpen, CancellingTwiceKeepsTheListsWhole) {
     for (int i = 0; i < 3; ++i) {
         w->Command2_Click();

@@ -66,8 +66,7 @@ protected:
 
     void render(const NumberLocale& loc = NumberLocale::decimalComma()) {
         page = std::make_unique<RecordingDevice>();
-        const auto ops =
-            buildSizingSheet(m, {QStringLiteral("Hőszükséglet"), QStringLiteral("Hőmennyiségek")}, kToday, loc);
+        const auto ops = buildSizingSheet(m, kToday, loc);
         SheetPrinter printer(*page);
         const bool printed = runSheet(
             ops, [&](const SheetOp& op) { return printer.run(op); },
@@ -126,8 +125,8 @@ TEST_F(Sheet, FixedTextsStandWhereTheyBelongInTheirFontAndColour) {
         {QStringLiteral("Hatásfok:"), 117, 72, 9, false, black},
         {QStringLiteral("MÉRETEZÉSI EREDMÉNYEK"), 10, 108, 9, true, green},
         {QStringLiteral("Hőmérsékletek [°C]"), 135, 127, 9, true, black},
-        {QStringLiteral("Hőszükséglet"), 135, 167, 9, true, black},
-        {QStringLiteral("Hőmennyiségek"), 135, 206, 9, true, black},
+        {QStringLiteral("Hőszükséglet, hőnyereség [kWh/hónap]"), 135, 167, 9, true, black},
+        {QStringLiteral("Hőmennyiségek [kWh/hónap]"), 135, 206, 9, true, black},
         {QStringLiteral("Napkollektorok felületére érkező napsugárzás:"), 25, 245, 10, false, black},
         {QStringLiteral("Energetikai adatok"), 152, 254, 10, false, black},
     };
@@ -491,6 +490,27 @@ TEST_F(Sheet, TheCycleLineAndChartsAreTheCalculationsWhoseFiguresArePrinted) {
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text, QStringLiteral("Havi ciklus:  Június"));
     for (const auto& r : page->rects) EXPECT_FALSE(inFrame(r.x1, r.y1 + 0.1, 2));
+}
+
+// The chart titles name the unit of one bar: an hour's mean power, a day's
+// or a month's amount.
+TEST_F(Sheet, ChartTitlesNameTheUnitOfTheirBars) {
+    const struct {
+        int cycle;
+        const char *heat, *quantities;
+    } cases[] = {
+        {1, "Hőszükséglet, hőnyereség [kW]", "Hőteljesítmények [kW]"},
+        {2, "Hőszükséglet, hőnyereség [kWh/nap]", "Hőmennyiségek [kWh/nap]"},
+        {3, "Hőszükséglet, hőnyereség [kWh/hónap]", "Hőmennyiségek [kWh/hónap]"},
+        {4, "Hőszükséglet, hőnyereség [kWh/hónap]", "Hőmennyiségek [kWh/hónap]"},
+    };
+    choose(11);
+    for (const auto& c : cases) {
+        calculate(c.cycle, 6, 8);
+        render();
+        EXPECT_EQ(valueAt(135, 167), QString::fromUtf8(c.heat)) << c.cycle;
+        EXPECT_EQ(valueAt(135, 206), QString::fromUtf8(c.quantities)) << c.cycle;
+    }
 }
 
 TEST_F(Sheet, InputsOutOfTheirBoundsAreFoundBeforePrinting) {

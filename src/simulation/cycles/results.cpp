@@ -123,6 +123,16 @@ void runEnergyResults(Model& m, bool period) {
     }
 }
 
+std::string amountUnit(int cycle, AmountOver over) {
+    const bool run = over == AmountOver::Run;
+    switch (cycle) {
+        case 1: return run ? "[kWh/nap]" : "[kW]";
+        case 2: return run ? "[kWh/hónap]" : "[kWh/nap]";
+        case 4: return run ? "[kWh/időszak]" : "[kWh/hónap]";
+        default: return run ? "[kWh/év]" : "[kWh/hónap]";
+    }
+}
+
 void recordShownCalculation(Model& m, Integer cycle) {
     const Settings& s = m.s;
     m.res.shown = {cycle, s.Honapvalasztas, s.Naptipus, s.ElsoHonap, s.UtolsoHonap, true};
@@ -152,6 +162,7 @@ void Eredmenykiiras(Model& m) {
     t.tablazat1[4] = textForm(r.EredmCsoArany2(1), loc) + " %";
     t.tablazat1[5] = textForm(r.EredmHagyHo(1), loc);
     t.tablazat1[6] = textForm(r.EredmFedezet(1), loc) + " %";
+    t.unit = amountUnit(r.shown.cycle, AmountOver::Run);
     // The data sheet's energy lines carry the table's own figures: Qnap,
     // Qkoll, Qkieg, the collectors' useful heat over Qnap in per cent, and
     // the solar fraction.

@@ -3,6 +3,8 @@
 // Rounding of a run's sums into the result record, the result table and the
 // annual bar chart.
 
+#include <string>
+
 #include "state/model.h"
 
 namespace nk {
@@ -22,6 +24,14 @@ void monthlyTemperatureResults(Model& m);
 void monthlyEnergyResults(Model& m, int month);
 void runTemperatureResults(Model& m);  // annual and period
 void runEnergyResults(Model& m, bool period);
+
+// The unit of a heat amount of a cycle (1 daily, 2 monthly, 3 annual, 4
+// period; any other as the annual cycle, which the program starts with):
+// over the whole run, as the result table gives it, or over one slot of the
+// run's charts (an hour of a day, a day of a month, a month of a year or
+// period). An hour's amount is given as its mean power.
+enum class AmountOver { Run, ChartSlot };
+std::string amountUnit(int cycle, AmountOver over);
 
 // Records the choices of the run of `cycle` that has just formed the result
 // record, and that the arrays hold its figures.

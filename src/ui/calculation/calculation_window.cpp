@@ -6,6 +6,7 @@
 #include <QSvgWidget>
 
 #include "simulation/cycles/drivers.h"
+#include "simulation/cycles/results.h"
 #include "state/working_copies.h"
 #include "ui/calculation/colour_dialog.h"
 #include "ui/calculation/period_dialog.h"
@@ -21,15 +22,25 @@ namespace {
 constexpr int kVisibleWidth = 11145;
 constexpr int kBandWidth = 3600;
 
-const char* const kRowTexts[7] = {
-    "Napkollektorok felületére érkező napsugárzás, Qnap [kWh/év]",
-    "Napkollektorokkal hasznosított hőmennyiség, Qkoll [kWh/év]",
-    "Napkollektor köri csővezeték hővesztesége, Qcső [kWh/év]",
-    "Tárolóba bevitt hasznos napenergia, Qhaszn [kWh/év]",
-    "Csővezeték hőveszteségének részaránya, Qcső/Qhaszn",
-    "Hagyományos hőtermelő hőmennyisége, Qkieg [kWh/év]",
-    "Napenergiából fedezett részarány, Qhaszn/(Qhaszn+Qkieg) ",
+// The rows of the result table; the amounts' rows end in the unit of the
+// run shown.
+const struct {
+    const char* text;
+    bool amount;
+} kRows[7] = {
+    {"Napkollektorok felületére érkező napsugárzás, Qnap", true},
+    {"Napkollektorokkal hasznosított hőmennyiség, Qkoll", true},
+    {"Napkollektor köri csővezeték hővesztesége, Qcső", true},
+    {"Tárolóba bevitt hasznos napenergia, Qhaszn", true},
+    {"Csővezeték hőveszteségének részaránya, Qcső/Qhaszn", false},
+    {"Hagyományos hőtermelő hőmennyisége, Qkieg", true},
+    {"Napenergiából fedezett részarány, Qhaszn/(Qhaszn+Qkieg) ", false},
 };
+
+QString rowLabel(int row, const std::string& unit) {
+    const QString text = QString::fromUtf8(kRows[row].text);
+    return kRows[row].amount ? text + QStringLiteral(" ") + qs(unit) : text;
+}
 
 constexpr int kSystems[] = {11, 12, 13, 14, 15, 16, 21, 22, 41, 42, 43, 44, 45, 46};
 
@@ -120,7 +131,7 @@ void FrmKombinalt::buildVisibleArea() {
     Frame6 = new QGroupBox(QStringLiteral("Számított értékek"), this);
     Frame6->setGeometry(twRect(105, 3990, 6525, 2670));
     for (int i = 0; i < 7; ++i) {
-        Text2[i] = new QLineEdit(QString::fromUtf8(kRowTexts[i]), Frame6);
+        Text2[i] = new QLineEdit(rowLabel(i, amountUnit(m_.res.shown.cycle, AmountOver::Run)), Frame6);
         Text2[i]->setGeometry(twRect(210, 315 + 315 * i, 5000, 300));
         Text2[i]->setReadOnly(true);
         Text2[i]->setFocusPolicy(Qt::NoFocus);
@@ -397,11 +408,11 @@ void FrmKombinalt::Option4_Click() {
     clearOption(day);
     select(day, [this] { Option10_Click(m_.s.Kezdonap - 1); });
     Combo1->setEnabled(true);
-    showChartCaptions(true);
+    showChartCaptions(1);
 }
 
-void FrmKombinalt::showChartCaptions(bool daily) {
-    const ChartCaptions c = chartCaptions(daily);
+void FrmKombinalt::showChartCaptions(int cycle) {
+    const ChartCaptions c = chartCaptions(cycle);
     Text1_0->setText(c.heat);
     Text1_4->setText(c.quantities);
 }
@@ -421,7 +432,7 @@ void FrmKombinalt::Option5_Click() {
 
 void FrmKombinalt::Option6_Click() {
     disableDailyOptions(false, false);
-    showChartCaptions(false);
+    showChartCaptions(3);
     m_.s.Szamitasmod = 3;
 }
 
@@ -572,7 +583,10 @@ void FrmKombinalt::showChart(const AnnualChart& chart) { Picture3->setChart(char
 
 void FrmKombinalt::showResults(const ResultTexts& texts) {
     csohoveszteseg->setText(qs(texts.csohoveszteseg));
-    for (int i = 0; i < 7; ++i) tablazat1[i]->setText(qs(texts.tablazat1[std::size_t(i)]));
+    for (int i = 0; i < 7; ++i) {
+        Text2[i]->setText(rowLabel(i, texts.unit));
+        tablazat1[i]->setText(qs(texts.tablazat1[std::size_t(i)]));
+    }
 }
 
 NumberLocale FrmKombinalt::numberLocale() const { return userNumberLocale(); }

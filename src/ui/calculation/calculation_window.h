@@ -162,7 +162,7 @@ private:
     void showSchematic(bool visible);
     // The monthly, annual and period cycles use no day type or weekday.
     void disableDailyOptions(bool periodButton, bool monthList);
-    void showChartCaptions(bool daily);
+    void showChartCaptions(int cycle);
     // Explains a printing error; true when the user asks to try again.
     bool printErrorRetry(int number);
 

@@ -44,8 +44,7 @@ void FrmKombinalt::Command7_Click() {
         messages_.beep();
         return;
     }
-    const std::vector<SheetOp> ops = buildSizingSheet(
-        m_, {Text1_0->text(), Text1_4->text()}, QDate::currentDate(), numberLocale());
+    const std::vector<SheetOp> ops = buildSizingSheet(m_, QDate::currentDate(), numberLocale());
     SheetPrinter sheet(printer, refusedNumber(printer));
     const bool printed =
         runSheet(ops, [&](const SheetOp& op) { return sheet.run(op); }, [this](int n) { return printErrorRetry(n); });

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "platform/text.h"
+#include "simulation/cycles/results.h"
 #include "simulation/cycles/run_steps.h"
 #include "ui/month_names.h"
 
@@ -386,9 +387,10 @@ QPageLayout sheetPageLayout() {
                        QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
 }
 
-ChartCaptions chartCaptions(bool daily) {
-    if (daily) return {QStringLiteral("Hőszükséglet, hőnyereség [kW]"), QStringLiteral("Hőteljesítmények [kW]")};
-    return {QStringLiteral("Hőszükséglet, hőnyereség [kWh/hónap]"), QStringLiteral("Hőmennyiségek [kWh/hónap]")};
+ChartCaptions chartCaptions(int cycle) {
+    const QString unit = q(amountUnit(cycle, AmountOver::ChartSlot));
+    return {QStringLiteral("Hőszükséglet, hőnyereség ") + unit,
+            (cycle == 1 ? QStringLiteral("Hőteljesítmények ") : QStringLiteral("Hőmennyiségek ")) + unit};
 }
 
 QString numberItem(const Var& v, const NumberLocale& loc) {
@@ -426,8 +428,7 @@ int sheetInputError(const Model& m) {
     return kSubscript;
 }
 
-std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& window, const QDate& today,
-                                      const NumberLocale& loc) {
+std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const NumberLocale& loc) {
     const Settings& s = m.s;
     SheetWriter w;
     w.simple(SheetOp::Kind::Begin);
@@ -505,10 +506,12 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& wi
         w.print(cycle, endsLine);
     }
     w.title(135, 127, 9, true, 0, QStringLiteral("Hőmérsékletek [°C]"));
+    // The chart titles name the unit of one bar of the charts drawn.
+    const ChartCaptions captions = chartCaptions(m.res.shown.cycle);
     w.at(135, 167);
-    w.print(window.caption0, true);
+    w.print(captions.heat, true);
     w.at(135, 206);
-    w.print(window.caption4, true);
+    w.print(captions.quantities, true);
 
     // The chart frames and their titles' rules.
     w.textColour(0);

@@ -47,18 +47,12 @@ struct SheetOp {
 // from the top left corner of the printable area; these margins leave room.
 QPageLayout sheetPageLayout();
 
-// What the sheet reads of the calculation window.
-struct SheetWindowTexts {
-    QString caption0;  // the titles of the second and third chart frames
-    QString caption4;
-};
-
-// Titles of the second and third chart frames: powers over the hours of a
-// daily run, quantities per month otherwise.
+// Titles of the second and third chart frames of a cycle: powers over the
+// hours of a daily run, amounts per day or per month otherwise.
 struct ChartCaptions {
     QString heat, quantities;
 };
-ChartCaptions chartCaptions(bool daily);
+ChartCaptions chartCaptions(int cycle);
 
 // The text of a number item: a blank or the minus sign, the number in the
 // locale's notation without digit groups, and a blank.
@@ -75,8 +69,7 @@ QString schematicPicture(int system);
 // and model, the schematic); the number of the error they raise, or 0.
 int sheetInputError(const Model& m);
 
-// The whole page, from the model as it stands and the window's texts.
-std::vector<SheetOp> buildSizingSheet(const Model& m, const SheetWindowTexts& window, const QDate& today,
-                                      const NumberLocale& loc);
+// The whole page, from the model as it stands.
+std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const NumberLocale& loc);
 
 }  // namespace nk::ui

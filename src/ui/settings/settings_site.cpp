@@ -103,7 +103,9 @@ void FrmBeallitasok::loadProjectTexts() {
     loadWorkingProjectTexts(m_);
     ProjectTexts& active = m_.s.projekt;
     for (int i = 0; i < 15; ++i) Text10[std::size_t(i)]->setText(qs(projectText(active, kBoxText[i])));
-    Text11->setPlainText(qs(active.Megjegyzes));
+    // The box breaks its lines with a bare line feed; a carriage return
+    // would show as a line of its own.
+    Text11->setPlainText(qs(active.Megjegyzes).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
 void FrmBeallitasok::loadRegion() {
@@ -123,7 +125,7 @@ void FrmBeallitasok::Option40_Click(int index) {
 void FrmBeallitasok::projectTextLeft(int index) {
     ProjectTexts& working = m_.s.beallProjekt;
     if (index == 15)
-        working.Megjegyzes = utf8(Text11->toPlainText());
+        working.Megjegyzes = crLfLineBreaks(utf8(Text11->toPlainText()));
     else if (index >= 0 && index < 15)
         projectText(working, kBoxText[index]) = utf8(Text10[std::size_t(index)]->text());
 }

@@ -109,6 +109,26 @@ TEST_F(Cycles, InstallationRowsAreTheWholeInstallations) {
     EXPECT_EQ(r.EnergiaAdat(5).d(), double(11.4f));
 }
 
+// The table's amounts cover the run; the charts' bars an hour, a day or a
+// month of it.
+TEST_F(Cycles, UnitsFollowTheRunShown) {
+    const struct {
+        Integer cycle;
+        const char *run, *slot;
+    } cases[] = {{1, "[kWh/nap]", "[kW]"},
+                 {2, "[kWh/hónap]", "[kWh/nap]"},
+                 {4, "[kWh/időszak]", "[kWh/hónap]"},
+                 {3, "[kWh/év]", "[kWh/hónap]"}};
+    for (const auto& c : cases) {
+        run(c.cycle);
+        EXPECT_EQ(m.res.tablazat.unit, c.run) << c.cycle;
+        EXPECT_EQ(amountUnit(c.cycle, AmountOver::Run), c.run);
+        EXPECT_EQ(amountUnit(c.cycle, AmountOver::ChartSlot), c.slot);
+    }
+    // Before any run, as the program starts: the annual cycle's.
+    EXPECT_EQ(amountUnit(0, AmountOver::Run), "[kWh/év]");
+}
+
 // --- Run preparation ------------------------------------------------------------
 
 TEST_F(Cycles, RingsAreDelayedByTheWallTimeLag) {
