@@ -50,7 +50,42 @@ Consumer consumerOf(Model& m, int k) {
 }
 
 int collectorIrradiance(const Model& m) {
-    return m.klima.Kollsugarzas(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus));
+    return kept(m.day, m.day.G, [&] { return int(m.klima.Kollsugarzas(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus))); });
+}
+
+namespace {
+
+StepCount stepCount(int N) {
+    const bool powerOfTwo = N > 0 && (N & (N - 1)) == 0;
+    return {N, powerOfTwo ? 1.0 / N : 0.0};
+}
+
+// The hour's count as its start formed it, or as the clock holds it for a
+// sub-model called on its own.
+StepCount hourSteps(const Model& m) {
+    return m.day.steps.ready ? m.day.steps.value : stepCount(m.clock.Lepesszam);
+}
+
+}  // namespace
+
+void startHourSteps(Model& m, Integer N) {
+    m.clock.Lepesszam = N;
+    m.clock.Lepeshossz = 60.0 / N;
+    if (m.day.active) m.day.steps = {true, stepCount(N)};
+}
+
+double perStep(const Model& m, double x) {
+    const StepCount c = hourSteps(m);
+    return c.inverse != 0 ? x * c.inverse : x / c.N;
+}
+
+double perStepChecked(const Model& m, double x) {
+    const StepCount c = hourSteps(m);
+    return c.inverse != 0 ? chk(x * c.inverse) : div(x, c.N);
+}
+
+double dayMeanDivisor(const Model& m) {
+    return kept(m.day, m.day.dayMeanDivisor, [&] { return double(mulI(m.clock.Lepesszam, 24)); });
 }
 
 double airTemperature(const Model& m) {
@@ -86,7 +121,7 @@ bool heaterStarts(Model& m, const Tank& t) {
     return programme == 1 && *t.up < s.Tarolofuteshofok.d();
 }
 
-double heaterStepHeat(const Model& m) { return div(double(m.s.Tarolofutesteljesitmeny) * 1000, m.clock.Lepesszam); }
+double heaterStepHeat(const Model& m) { return perStepChecked(m, double(m.s.Tarolofutesteljesitmeny) * 1000); }
 
 // A need below the step's heat brings the heated layers exactly to their
 // targets; a negative need (a middle layer warmer than its target) heats the
@@ -186,7 +221,7 @@ Single efficiencyAtMeanTemperature(Model& m, int G) {
 
 double collectorHeat(const Model& m, Single eta, int G, bool withSystemLoss) {
     const Settings& s = m.s;
-    double q = div(double(eta) * G * s.Kollektorfelulet.d() * s.Kollektorszam.d(), m.clock.Lepesszam);
+    double q = perStepChecked(m, double(eta) * G * s.Kollektorfelulet.d() * s.Kollektorszam.d());
     if (withSystemLoss) q = q * (1 - s.Rendszerveszteseg.d() / 100);
     return q;
 }
@@ -236,8 +271,8 @@ void collectorPipeLoss(Model& m) {
     const double Tm = v.Kollkozeptemp;
     const double Ta = airTemperature(m);
     const double R = p.Csohejellenallas;
-    v.Csoveszteseg = CSng(div(div(Tm - Ta, R) * p.Kulsocsohossz.d() + div(Tm - p.Belsoterhofok, R) * p.Belsocsohossz,
-                              m.clock.Lepesszam));
+    v.Csoveszteseg =
+        CSng(perStepChecked(m, div(Tm - Ta, R) * p.Kulsocsohossz.d() + div(Tm - p.Belsoterhofok, R) * p.Belsocsohossz));
     const double Q = v.KollHoTar;
     if (Q > v.Csoveszteseg) {
         v.KollHoTar = Q - v.Csoveszteseg;
@@ -286,7 +321,7 @@ void singleConsumerCollectorStep(Model& m, const SingleConsumerLoop& loop) {
     const double Q = v.KollHoTar;
     setCollectorRise(m, Q);
     const double rise = chargeLowerLayer(m, c, Q);
-    if (loop.pipeLoss) v.Szivattyuperc = 60.0 / m.clock.Lepesszam;
+    if (loop.pipeLoss) v.Szivattyuperc = perStep(m, 60.0);
 
     if (*c.tank.lo > c.maximum) {
         // The tank is full: the step's collector heat is lost.
@@ -385,7 +420,7 @@ void repairInversion(const Tank& t) {
 
 }  // namespace
 
-void standingLoss(double& T, int N) { T = T - div((T - 15) / 45 * 0.2, N); }
+void standingLoss(const Model& m, double& T) { T = T - perStepChecked(m, (T - 15) / 45 * 0.2); }
 
 void hourDraw(Model& m) {
     const DrawProfile pr = drawProfile(m);
@@ -403,8 +438,8 @@ void drawOffStep(Model& m, int tanks) {
 
     v.HmvHoigeny = 0;
     const double out = *outlet.up;
-    const double perStep = kept(m.day, m.day.stepDraw, [&] { return div(v.Orasfogyasztas, N); });
-    v.Lepesfogyasztas = CSng(out > 40 ? div(perStep * (hot - cold), out - cold) : perStep);
+    const double stepDraw = kept(m.day, m.day.stepDraw, [&] { return perStepChecked(m, v.Orasfogyasztas); });
+    v.Lepesfogyasztas = CSng(out > 40 ? div(stepDraw * (hot - cold), out - cold) : stepDraw);
     const double vol = v.Lepesfogyasztas;
 
     // From the outlet back to tank 1: each tank is fed by the upper layer of
@@ -415,7 +450,7 @@ void drawOffStep(Model& m, int tanks) {
     }
 
     const DrawHour hour = kept(m.day, m.day.drawHour, [&] {
-        DrawHour h{div((hot - cold) * v.Orasfogyasztas * kWaterHeat, N), false, 0, 0};
+        DrawHour h{perStepChecked(m, (hot - cold) * v.Orasfogyasztas * kWaterHeat), false, 0, 0};
         const DrawProfile pr = drawProfile(m);
         const double cirk = s.Cirkvesztes.d();
         if (hourWeight(m, pr) > 0) {
@@ -435,12 +470,13 @@ void drawOffStep(Model& m, int tanks) {
     }
 
     for (int k = 0; k < tanks; ++k) {
-        standingLoss(*t[k].lo, N);
-        standingLoss(*t[k].mid, N);
-        standingLoss(*t[k].up, N);
+        standingLoss(m, *t[k].lo);
+        standingLoss(m, *t[k].mid);
+        standingLoss(m, *t[k].up);
     }
     for (int k = tanks - 1; k >= 0; --k)
-        v.HmvHoigeny = v.HmvHoigeny + div(((*t[k].lo + *t[k].mid + *t[k].up) - 45) / 135 * 0.2 * kWaterHeat * t[k].V, N);
+        v.HmvHoigeny =
+            v.HmvHoigeny + perStepChecked(m, ((*t[k].lo + *t[k].mid + *t[k].up) - 45) / 135 * 0.2 * kWaterHeat * t[k].V);
 }
 
 // --- Recording a day ----------------------------------------------------------
@@ -463,7 +499,9 @@ TankRecord recordOf(Model& m, int k) {
 
 }  // namespace
 
-bool hourlyCycle(const Model& m) { return m.s.Szamitasmod == 1 || m.s.Szamitasmod == 2; }
+bool hourlyCycle(const Model& m) {
+    return kept(m.day, m.day.hourlyCycle, [&] { return m.s.Szamitasmod == 1 || m.s.Szamitasmod == 2; });
+}
 
 bool accumulatesSteps(const Model& m) {
     return m.clock.Eredmenyrogzites == kTrue || m.s.Szamitasmod == 2 || m.s.Szamitasmod == 3 || m.s.Szamitasmod == 4;
@@ -500,8 +538,7 @@ void recordStartOfDay(Model& m, int tanks) {
 void accumulateTankTemperatures(Model& m, int tanks) {
     Results& r = m.res;
     const PhysicalState& p = m.st;
-    const int N = m.clock.Lepesszam;
-    const double n24 = mulI(m.clock.Lepesszam, 24);
+    const double n24 = dayMeanDivisor(m);
     r.NapiTar1Also += p.Tar1Also / n24;
     r.NapiTar1Kozep += p.Tar1Kozep / n24;
     r.NapiTar1Felso += p.Tar1Felso / n24;
@@ -523,9 +560,9 @@ void accumulateTankTemperatures(Model& m, int tanks) {
     for (int k = 1; k <= tanks; ++k) {
         const Tank t = tankOf(m, k);
         const TankRecord rec = recordOf(m, k);
-        (*rec.ora[0])(nap, ora + 1) += *t.lo / N;
-        (*rec.ora[1])(nap, ora + 1) += *t.mid / N;
-        (*rec.ora[2])(nap, ora + 1) += *t.up / N;
+        (*rec.ora[0])(nap, ora + 1) += perStep(m, *t.lo);
+        (*rec.ora[1])(nap, ora + 1) += perStep(m, *t.mid);
+        (*rec.ora[2])(nap, ora + 1) += perStep(m, *t.up);
     }
 }
 
