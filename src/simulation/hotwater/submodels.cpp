@@ -395,49 +395,79 @@ double hourWeight(const Model& m, const DrawProfile& pr) {
     return pr.hourWeights[hour].d();
 }
 
-// Every layer is partly replaced by the water from below it.
-void plugFlow(const Tank& t, double v, double feed) {
-    const double oldMid = *t.mid, oldLo = *t.lo;
-    *t.up = div(v * oldMid + (t.Vup - v) * *t.up, t.Vup);
-    *t.mid = div(v * oldLo + (t.Vmid - v) * *t.mid, t.Vmid);
-    *t.lo = div(v * feed + (t.Vlo - v) * *t.lo, t.Vlo);
-}
-
-// A tank fed from a warmer tank can end up warmer below than above.
-void repairInversion(const Tank& t) {
-    if (*t.lo > *t.mid) {
-        const double mean = div(t.Vlo * *t.lo + t.Vmid * *t.mid, t.Vlo + t.Vmid);
-        *t.mid = mean + 0.5;
-        *t.lo = *t.mid - 0.5;
+// A layer temperature as the draw-off step works on it: read from a
+// register, and written through to the shared state on every change, so
+// that an error leaves the state exactly as the step had made it by then.
+class Layer {
+public:
+    Layer() = default;
+    explicit Layer(double* shared) : shared_(shared), value_(*shared) {}
+    Layer& operator=(double x) {
+        value_ = x;
+        *shared_ = x;
+        return *this;
     }
-    if (*t.mid > *t.up) {
-        const double mean = div(t.Vlo * *t.lo + t.Vmid * *t.mid + t.Vup * *t.up, t.V);
-        *t.mid = mean;
-        *t.lo = mean - 1;
-        *t.up = mean + 1;
+    operator double() const { return value_; }
+
+private:
+    double* shared_ = nullptr;
+    double value_ = 0;
+};
+
+// The layers of tanks 1..tanks in series.
+template <int tanks>
+class TankLayers {
+public:
+    explicit TankLayers(Model& m) {
+        for (int k = 0; k < tanks; ++k) {
+            tank[k] = tankOf(m, k + 1);
+            lo[k] = Layer(tank[k].lo);
+            mid[k] = Layer(tank[k].mid);
+            up[k] = Layer(tank[k].up);
+        }
     }
-}
 
-}  // namespace
+    // Every layer of tank k is partly replaced by the water from below it.
+    void plugFlow(int k, double v, double feed) {
+        const Tank& t = tank[k];
+        const double oldMid = mid[k], oldLo = lo[k];
+        up[k] = div(v * oldMid + (t.Vup - v) * up[k], t.Vup);
+        mid[k] = div(v * oldLo + (t.Vmid - v) * mid[k], t.Vmid);
+        lo[k] = div(v * feed + (t.Vlo - v) * lo[k], t.Vlo);
+    }
 
-void standingLoss(const Model& m, double& T) { T = T - perStepChecked(m, (T - 15) / 45 * 0.2); }
+    // A tank fed from a warmer tank can end up warmer below than above.
+    void repairInversion(int k) {
+        const Tank& t = tank[k];
+        if (lo[k] > mid[k]) {
+            const double mean = div(t.Vlo * lo[k] + t.Vmid * mid[k], t.Vlo + t.Vmid);
+            mid[k] = mean + 0.5;
+            lo[k] = mid[k] - 0.5;
+        }
+        if (mid[k] > up[k]) {
+            const double mean = div(t.Vlo * lo[k] + t.Vmid * mid[k] + t.Vup * up[k], t.V);
+            mid[k] = mean;
+            lo[k] = mean - 1;
+            up[k] = mean + 1;
+        }
+    }
 
-void hourDraw(Model& m) {
-    const DrawProfile pr = drawProfile(m);
-    m.step.Orasfogyasztas = div(hourWeight(m, pr), pr.weightSum) * pr.dailyVolume;
-}
+    Tank tank[tanks];
+    Layer lo[tanks], mid[tanks], up[tanks];
+};
 
-void drawOffStep(Model& m, int tanks) {
+// The draw-off step of a system with `tanks` tanks in series.
+template <int tanks>
+void drawOff(Model& m) {
     StepValues& v = m.step;
     const Settings& s = m.s;
     const int N = m.clock.Lepesszam;
     const double hot = s.Melegvizhofok.d(), cold = s.Hidegvizhofok.d();
-    Tank t[3];
-    for (int k = 0; k < tanks; ++k) t[k] = tankOf(m, k + 1);
-    const Tank& outlet = t[tanks - 1];
+    TankLayers<tanks> t(m);
+    constexpr int outlet = tanks - 1;
 
     v.HmvHoigeny = 0;
-    const double out = *outlet.up;
+    const double out = t.up[outlet];
     const double stepDraw = kept(m.day, m.day.stepDraw, [&] { return perStepChecked(m, v.Orasfogyasztas); });
     v.Lepesfogyasztas = CSng(out > 40 ? div(stepDraw * (hot - cold), out - cold) : stepDraw);
     const double vol = v.Lepesfogyasztas;
@@ -445,8 +475,8 @@ void drawOffStep(Model& m, int tanks) {
     // From the outlet back to tank 1: each tank is fed by the upper layer of
     // the previous one as it was before that tank's own flow.
     for (int k = tanks - 1; k >= 0; --k) {
-        plugFlow(t[k], vol, k == 0 ? cold : *t[k - 1].up);
-        if (k > 0) repairInversion(t[k]);
+        t.plugFlow(k, vol, k == 0 ? cold : t.up[k - 1]);
+        if (k > 0) t.repairInversion(k);
     }
 
     const DrawHour hour = kept(m.day, m.day.drawHour, [&] {
@@ -457,26 +487,43 @@ void drawOffStep(Model& m, int tanks) {
             const double L =
                 div(cirk, double(pr.drawHours) * 200 * N) * (hot - cold) * pr.dailyVolume * kWaterHeat;
             h.circulates = true;
-            h.upperDrop = div(L, outlet.Vup * kWaterHeat);
-            h.middleDrop = div(L, outlet.Vmid * kWaterHeat);
+            h.upperDrop = div(L, t.tank[outlet].Vup * kWaterHeat);
+            h.middleDrop = div(L, t.tank[outlet].Vmid * kWaterHeat);
             h.demand = h.demand * (1 + cirk / 100);
         }
         return h;
     });
     v.HmvHoigeny = hour.demand;
     if (hour.circulates) {
-        *outlet.up = *outlet.up - hour.upperDrop;
-        *outlet.mid = *outlet.mid - hour.middleDrop;
+        t.up[outlet] = t.up[outlet] - hour.upperDrop;
+        t.mid[outlet] = t.mid[outlet] - hour.middleDrop;
     }
 
     for (int k = 0; k < tanks; ++k) {
-        standingLoss(m, *t[k].lo);
-        standingLoss(m, *t[k].mid);
-        standingLoss(m, *t[k].up);
+        t.lo[k] = afterStandingLoss(m, t.lo[k]);
+        t.mid[k] = afterStandingLoss(m, t.mid[k]);
+        t.up[k] = afterStandingLoss(m, t.up[k]);
     }
     for (int k = tanks - 1; k >= 0; --k)
         v.HmvHoigeny =
-            v.HmvHoigeny + perStepChecked(m, ((*t[k].lo + *t[k].mid + *t[k].up) - 45) / 135 * 0.2 * kWaterHeat * t[k].V);
+            v.HmvHoigeny + perStepChecked(m, ((t.lo[k] + t.mid[k] + t.up[k]) - 45) / 135 * 0.2 * kWaterHeat * t.tank[k].V);
+}
+
+}  // namespace
+
+double afterStandingLoss(const Model& m, double T) { return T - perStepChecked(m, (T - 15) / 45 * 0.2); }
+
+void hourDraw(Model& m) {
+    const DrawProfile pr = drawProfile(m);
+    m.step.Orasfogyasztas = div(hourWeight(m, pr), pr.weightSum) * pr.dailyVolume;
+}
+
+void drawOffStep(Model& m, int tanks) {
+    switch (tanks) {
+        case 1: drawOff<1>(m); break;
+        case 2: drawOff<2>(m); break;
+        default: drawOff<3>(m); break;
+    }
 }
 
 // --- Recording a day ----------------------------------------------------------

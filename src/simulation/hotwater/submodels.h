@@ -116,8 +116,8 @@ void hourDraw(Model& m);
 // useful heat, circulation and standing losses.
 void drawOffStep(Model& m, int tanks);
 
-// A layer's standing loss over one step.
-void standingLoss(const Model& m, double& T);
+// A layer's temperature T after its standing loss over one step.
+double afterStandingLoss(const Model& m, double T);
 
 // --- Recording a day ----------------------------------------------------------
 // The temperatures a system's day simulation records: the layers of tanks

@@ -212,9 +212,10 @@ void bufferPreHeating(Model& m) {
 }
 
 void bufferStandingLoss(Model& m) {
-    standingLoss(m, m.st.Tar2Also);
-    standingLoss(m, m.st.Tar2Kozep);
-    standingLoss(m, m.st.Tar2Felso);
+    PhysicalState& p = m.st;
+    p.Tar2Also = afterStandingLoss(m, p.Tar2Also);
+    p.Tar2Kozep = afterStandingLoss(m, p.Tar2Kozep);
+    p.Tar2Felso = afterStandingLoss(m, p.Tar2Felso);
 }
 
 }  // namespace nk
