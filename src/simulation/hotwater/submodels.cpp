@@ -1,5 +1,7 @@
 #include "simulation/hotwater/submodels.h"
 
+#include <cmath>
+
 namespace nk {
 
 namespace {
@@ -456,6 +458,14 @@ public:
     Layer lo[tanks], mid[tanks], up[tanks];
 };
 
+// a / b as `div` gives it. A zero over a non-zero divisor is a zero with the
+// sign the operands give, found without the division: the hours without a
+// draw take this path in every step.
+double zeroOrQuotient(double a, double b) {
+    if (a == 0 && b != 0) return std::signbit(a) != std::signbit(b) ? -0.0 : 0.0;
+    return div(a, b);
+}
+
 // The draw-off step of a system with `tanks` tanks in series.
 template <int tanks>
 void drawOff(Model& m) {
@@ -469,7 +479,7 @@ void drawOff(Model& m) {
     v.HmvHoigeny = 0;
     const double out = t.up[outlet];
     const double stepDraw = kept(m.day, m.day.stepDraw, [&] { return perStepChecked(m, v.Orasfogyasztas); });
-    v.Lepesfogyasztas = CSng(out > 40 ? div(stepDraw * (hot - cold), out - cold) : stepDraw);
+    v.Lepesfogyasztas = CSng(out > 40 ? zeroOrQuotient(stepDraw * (hot - cold), out - cold) : stepDraw);
     const double vol = v.Lepesfogyasztas;
 
     // From the outlet back to tank 1: each tank is fed by the upper layer of
