@@ -385,6 +385,15 @@ const Variant kVariants[] = {
          m.s.Hidegvizhofok = 8;
          m.s.Melegvizhofok = 55;
      }},
+    // Hot water set below the cold water, tanks heated above 40 °C: the
+    // mixing quotient of an hour without a draw is a negative zero, and the
+    // profile's last hour has none.
+    {"water-hot-below-cold", withTanks,
+     [](Model& m) {
+         m.s.Hidegvizhofok = 30;
+         m.s.Melegvizhofok = 25;
+         m.s.Fogyjelleg = 3;
+     }},
     {"tilt-60-azimuth-30", any,
      [](Model& m) {
          m.s.Dolesszog = 60;
