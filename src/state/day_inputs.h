@@ -64,6 +64,14 @@ struct HourWeather {
     int G1, G2, G3, Gh;
 };
 
+// The hour's step count as the steps divide by it. A power of two is also
+// kept as its inverse: x / 2^k and x * 2^-k are the same correctly rounded
+// number, and the multiplication costs a fraction of the division.
+struct StepCount {
+    int N;
+    double inverse;  // 0 when N is not a power of two
+};
+
 struct DayInputs {
     bool active = false;
 
@@ -73,6 +81,7 @@ struct DayInputs {
     Kept<const Var*> programme[3];  // heaters 1..3: the day's hours and half hours
     Kept<DrawProfile> profile;
     Kept<double> smallestTank, smallestTank5, smallestTank10;
+    Kept<bool> hourlyCycle;
 
     // For the hour.
     Kept<double> Ta;
@@ -80,9 +89,13 @@ struct DayInputs {
     Kept<HourWeather> weather;
     Kept<double> stepDraw;
     Kept<DrawHour> drawHour;
+    Kept<int> G;
+    Kept<StepCount> steps;
+    Kept<double> dayMeanDivisor;
 
     void startHour() {
         Ta.ready = Gh.ready = weather.ready = stepDraw.ready = drawHour.ready = false;
+        G.ready = steps.ready = dayMeanDivisor.ready = false;
     }
 };
 

@@ -28,9 +28,8 @@ constexpr HotWaterSystem kSystem16{3, Heater::WholeTank, 3, true, {}, {3, {3, 2,
 void accumulateStep(Model& m, const HotWaterSystem& sys, int G) {
     Results& r = m.res;
     const StepValues& v = m.step;
-    const int N = m.clock.Lepesszam;
 
-    r.NapiSugarzas += double(G) / N;
+    r.NapiSugarzas += perStep(m, double(G));
     r.NapiKollHoTar += v.KollHoTar;
     if (sys.single.pipeLoss) {
         r.NapiSzivattyuperc += v.Szivattyuperc;
@@ -80,8 +79,7 @@ void runDay(Model& m, const HotWaterSystem& sys) {
         m.day.startHour();
         const int G = collectorIrradiance(m);
         hourDraw(m);
-        m.clock.Lepesszam = stepsInHour(m, G);
-        m.clock.Lepeshossz = 60.0 / m.clock.Lepesszam;
+        startHourSteps(m, stepsInHour(m, G));
         for (m.clock.Lepes = 0; m.clock.Lepes < m.clock.Lepesszam; ++m.clock.Lepes) {
             startStep(m);
             const Tank heated = tankOf(m, sys.heatedTank);

@@ -1,5 +1,7 @@
 #include "simulation/hotwater/submodels.h"
 
+#include <cmath>
+
 namespace nk {
 
 namespace {
@@ -50,7 +52,42 @@ Consumer consumerOf(Model& m, int k) {
 }
 
 int collectorIrradiance(const Model& m) {
-    return m.klima.Kollsugarzas(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus));
+    return kept(m.day, m.day.G, [&] { return int(m.klima.Kollsugarzas(m.clock.Honap, m.clock.Ora, ix(m.s.Naptipus))); });
+}
+
+namespace {
+
+StepCount stepCount(int N) {
+    const bool powerOfTwo = N > 0 && (N & (N - 1)) == 0;
+    return {N, powerOfTwo ? 1.0 / N : 0.0};
+}
+
+// The hour's count as its start formed it, or as the clock holds it for a
+// sub-model called on its own.
+StepCount hourSteps(const Model& m) {
+    return m.day.steps.ready ? m.day.steps.value : stepCount(m.clock.Lepesszam);
+}
+
+}  // namespace
+
+void startHourSteps(Model& m, Integer N) {
+    m.clock.Lepesszam = N;
+    m.clock.Lepeshossz = 60.0 / N;
+    if (m.day.active) m.day.steps = {true, stepCount(N)};
+}
+
+double perStep(const Model& m, double x) {
+    const StepCount c = hourSteps(m);
+    return c.inverse != 0 ? x * c.inverse : x / c.N;
+}
+
+double perStepChecked(const Model& m, double x) {
+    const StepCount c = hourSteps(m);
+    return c.inverse != 0 ? chk(x * c.inverse) : div(x, c.N);
+}
+
+double dayMeanDivisor(const Model& m) {
+    return kept(m.day, m.day.dayMeanDivisor, [&] { return double(mulI(m.clock.Lepesszam, 24)); });
 }
 
 double airTemperature(const Model& m) {
@@ -86,7 +123,7 @@ bool heaterStarts(Model& m, const Tank& t) {
     return programme == 1 && *t.up < s.Tarolofuteshofok.d();
 }
 
-double heaterStepHeat(const Model& m) { return div(double(m.s.Tarolofutesteljesitmeny) * 1000, m.clock.Lepesszam); }
+double heaterStepHeat(const Model& m) { return perStepChecked(m, double(m.s.Tarolofutesteljesitmeny) * 1000); }
 
 // A need below the step's heat brings the heated layers exactly to their
 // targets; a negative need (a middle layer warmer than its target) heats the
@@ -186,7 +223,7 @@ Single efficiencyAtMeanTemperature(Model& m, int G) {
 
 double collectorHeat(const Model& m, Single eta, int G, bool withSystemLoss) {
     const Settings& s = m.s;
-    double q = div(double(eta) * G * s.Kollektorfelulet.d() * s.Kollektorszam.d(), m.clock.Lepesszam);
+    double q = perStepChecked(m, double(eta) * G * s.Kollektorfelulet.d() * s.Kollektorszam.d());
     if (withSystemLoss) q = q * (1 - s.Rendszerveszteseg.d() / 100);
     return q;
 }
@@ -236,8 +273,8 @@ void collectorPipeLoss(Model& m) {
     const double Tm = v.Kollkozeptemp;
     const double Ta = airTemperature(m);
     const double R = p.Csohejellenallas;
-    v.Csoveszteseg = CSng(div(div(Tm - Ta, R) * p.Kulsocsohossz.d() + div(Tm - p.Belsoterhofok, R) * p.Belsocsohossz,
-                              m.clock.Lepesszam));
+    v.Csoveszteseg =
+        CSng(perStepChecked(m, div(Tm - Ta, R) * p.Kulsocsohossz.d() + div(Tm - p.Belsoterhofok, R) * p.Belsocsohossz));
     const double Q = v.KollHoTar;
     if (Q > v.Csoveszteseg) {
         v.KollHoTar = Q - v.Csoveszteseg;
@@ -286,7 +323,7 @@ void singleConsumerCollectorStep(Model& m, const SingleConsumerLoop& loop) {
     const double Q = v.KollHoTar;
     setCollectorRise(m, Q);
     const double rise = chargeLowerLayer(m, c, Q);
-    if (loop.pipeLoss) v.Szivattyuperc = 60.0 / m.clock.Lepesszam;
+    if (loop.pipeLoss) v.Szivattyuperc = perStep(m, 60.0);
 
     if (*c.tank.lo > c.maximum) {
         // The tank is full: the step's collector heat is lost.
@@ -360,32 +397,131 @@ double hourWeight(const Model& m, const DrawProfile& pr) {
     return pr.hourWeights[hour].d();
 }
 
-// Every layer is partly replaced by the water from below it.
-void plugFlow(const Tank& t, double v, double feed) {
-    const double oldMid = *t.mid, oldLo = *t.lo;
-    *t.up = div(v * oldMid + (t.Vup - v) * *t.up, t.Vup);
-    *t.mid = div(v * oldLo + (t.Vmid - v) * *t.mid, t.Vmid);
-    *t.lo = div(v * feed + (t.Vlo - v) * *t.lo, t.Vlo);
+// A layer temperature as the draw-off step works on it: read from a
+// register, and written through to the shared state on every change, so
+// that an error leaves the state exactly as the step had made it by then.
+class Layer {
+public:
+    Layer() = default;
+    explicit Layer(double* shared) : shared_(shared), value_(*shared) {}
+    Layer& operator=(double x) {
+        value_ = x;
+        *shared_ = x;
+        return *this;
+    }
+    operator double() const { return value_; }
+
+private:
+    double* shared_ = nullptr;
+    double value_ = 0;
+};
+
+// The layers of tanks 1..tanks in series.
+template <int tanks>
+class TankLayers {
+public:
+    explicit TankLayers(Model& m) {
+        for (int k = 0; k < tanks; ++k) {
+            tank[k] = tankOf(m, k + 1);
+            lo[k] = Layer(tank[k].lo);
+            mid[k] = Layer(tank[k].mid);
+            up[k] = Layer(tank[k].up);
+        }
+    }
+
+    // Every layer of tank k is partly replaced by the water from below it.
+    void plugFlow(int k, double v, double feed) {
+        const Tank& t = tank[k];
+        const double oldMid = mid[k], oldLo = lo[k];
+        up[k] = div(v * oldMid + (t.Vup - v) * up[k], t.Vup);
+        mid[k] = div(v * oldLo + (t.Vmid - v) * mid[k], t.Vmid);
+        lo[k] = div(v * feed + (t.Vlo - v) * lo[k], t.Vlo);
+    }
+
+    // A tank fed from a warmer tank can end up warmer below than above.
+    void repairInversion(int k) {
+        const Tank& t = tank[k];
+        if (lo[k] > mid[k]) {
+            const double mean = div(t.Vlo * lo[k] + t.Vmid * mid[k], t.Vlo + t.Vmid);
+            mid[k] = mean + 0.5;
+            lo[k] = mid[k] - 0.5;
+        }
+        if (mid[k] > up[k]) {
+            const double mean = div(t.Vlo * lo[k] + t.Vmid * mid[k] + t.Vup * up[k], t.V);
+            mid[k] = mean;
+            lo[k] = mean - 1;
+            up[k] = mean + 1;
+        }
+    }
+
+    Tank tank[tanks];
+    Layer lo[tanks], mid[tanks], up[tanks];
+};
+
+// a / b as `div` gives it. A zero over a non-zero divisor is a zero with the
+// sign the operands give, found without the division: the hours without a
+// draw take this path in every step.
+double zeroOrQuotient(double a, double b) {
+    if (a == 0 && b != 0) return std::signbit(a) != std::signbit(b) ? -0.0 : 0.0;
+    return div(a, b);
 }
 
-// A tank fed from a warmer tank can end up warmer below than above.
-void repairInversion(const Tank& t) {
-    if (*t.lo > *t.mid) {
-        const double mean = div(t.Vlo * *t.lo + t.Vmid * *t.mid, t.Vlo + t.Vmid);
-        *t.mid = mean + 0.5;
-        *t.lo = *t.mid - 0.5;
+// The draw-off step of a system with `tanks` tanks in series.
+template <int tanks>
+void drawOff(Model& m) {
+    StepValues& v = m.step;
+    const Settings& s = m.s;
+    const int N = m.clock.Lepesszam;
+    const double hot = s.Melegvizhofok.d(), cold = s.Hidegvizhofok.d();
+    TankLayers<tanks> t(m);
+    constexpr int outlet = tanks - 1;
+
+    v.HmvHoigeny = 0;
+    const double out = t.up[outlet];
+    const double stepDraw = kept(m.day, m.day.stepDraw, [&] { return perStepChecked(m, v.Orasfogyasztas); });
+    v.Lepesfogyasztas = CSng(out > 40 ? zeroOrQuotient(stepDraw * (hot - cold), out - cold) : stepDraw);
+    const double vol = v.Lepesfogyasztas;
+
+    // From the outlet back to tank 1: each tank is fed by the upper layer of
+    // the previous one as it was before that tank's own flow.
+    for (int k = tanks - 1; k >= 0; --k) {
+        t.plugFlow(k, vol, k == 0 ? cold : t.up[k - 1]);
+        if (k > 0) t.repairInversion(k);
     }
-    if (*t.mid > *t.up) {
-        const double mean = div(t.Vlo * *t.lo + t.Vmid * *t.mid + t.Vup * *t.up, t.V);
-        *t.mid = mean;
-        *t.lo = mean - 1;
-        *t.up = mean + 1;
+
+    const DrawHour hour = kept(m.day, m.day.drawHour, [&] {
+        DrawHour h{perStepChecked(m, (hot - cold) * v.Orasfogyasztas * kWaterHeat), false, 0, 0};
+        const DrawProfile pr = drawProfile(m);
+        const double cirk = s.Cirkvesztes.d();
+        if (hourWeight(m, pr) > 0) {
+            const double L =
+                div(cirk, double(pr.drawHours) * 200 * N) * (hot - cold) * pr.dailyVolume * kWaterHeat;
+            h.circulates = true;
+            h.upperDrop = div(L, t.tank[outlet].Vup * kWaterHeat);
+            h.middleDrop = div(L, t.tank[outlet].Vmid * kWaterHeat);
+            h.demand = h.demand * (1 + cirk / 100);
+        }
+        return h;
+    });
+    v.HmvHoigeny = hour.demand;
+    if (hour.circulates) {
+        t.up[outlet] = t.up[outlet] - hour.upperDrop;
+        t.mid[outlet] = t.mid[outlet] - hour.middleDrop;
     }
+
+    for (int k = 0; k < tanks; ++k) {
+        t.lo[k] = afterStandingLoss(m, t.lo[k]);
+        t.mid[k] = afterStandingLoss(m, t.mid[k]);
+        t.up[k] = afterStandingLoss(m, t.up[k]);
+    }
+    for (int k = tanks - 1; k >= 0; --k)
+        v.HmvHoigeny =
+            v.HmvHoigeny + perStepChecked(m, ((t.lo[k] + t.mid[k] + t.up[k]) - 45) / 135 * 0.2 * kWaterHeat * t.tank[k].V);
 }
 
 }  // namespace
 
-void standingLoss(double& T, int N) { T = T - div((T - 15) / 45 * 0.2, N); }
+double afterStandingLoss(const Model& m, double T) { return T - perStepChecked(m, (T - 15) / 45 * 0.2); }
 
 void hourDraw(Model& m) {
     const DrawProfile pr = drawProfile(m);
@@ -393,54 +529,11 @@ void hourDraw(Model& m) {
 }
 
 void drawOffStep(Model& m, int tanks) {
-    StepValues& v = m.step;
-    const Settings& s = m.s;
-    const int N = m.clock.Lepesszam;
-    const double hot = s.Melegvizhofok.d(), cold = s.Hidegvizhofok.d();
-    Tank t[3];
-    for (int k = 0; k < tanks; ++k) t[k] = tankOf(m, k + 1);
-    const Tank& outlet = t[tanks - 1];
-
-    v.HmvHoigeny = 0;
-    const double out = *outlet.up;
-    const double perStep = kept(m.day, m.day.stepDraw, [&] { return div(v.Orasfogyasztas, N); });
-    v.Lepesfogyasztas = CSng(out > 40 ? div(perStep * (hot - cold), out - cold) : perStep);
-    const double vol = v.Lepesfogyasztas;
-
-    // From the outlet back to tank 1: each tank is fed by the upper layer of
-    // the previous one as it was before that tank's own flow.
-    for (int k = tanks - 1; k >= 0; --k) {
-        plugFlow(t[k], vol, k == 0 ? cold : *t[k - 1].up);
-        if (k > 0) repairInversion(t[k]);
+    switch (tanks) {
+        case 1: drawOff<1>(m); break;
+        case 2: drawOff<2>(m); break;
+        default: drawOff<3>(m); break;
     }
-
-    const DrawHour hour = kept(m.day, m.day.drawHour, [&] {
-        DrawHour h{div((hot - cold) * v.Orasfogyasztas * kWaterHeat, N), false, 0, 0};
-        const DrawProfile pr = drawProfile(m);
-        const double cirk = s.Cirkvesztes.d();
-        if (hourWeight(m, pr) > 0) {
-            const double L =
-                div(cirk, double(pr.drawHours) * 200 * N) * (hot - cold) * pr.dailyVolume * kWaterHeat;
-            h.circulates = true;
-            h.upperDrop = div(L, outlet.Vup * kWaterHeat);
-            h.middleDrop = div(L, outlet.Vmid * kWaterHeat);
-            h.demand = h.demand * (1 + cirk / 100);
-        }
-        return h;
-    });
-    v.HmvHoigeny = hour.demand;
-    if (hour.circulates) {
-        *outlet.up = *outlet.up - hour.upperDrop;
-        *outlet.mid = *outlet.mid - hour.middleDrop;
-    }
-
-    for (int k = 0; k < tanks; ++k) {
-        standingLoss(*t[k].lo, N);
-        standingLoss(*t[k].mid, N);
-        standingLoss(*t[k].up, N);
-    }
-    for (int k = tanks - 1; k >= 0; --k)
-        v.HmvHoigeny = v.HmvHoigeny + div(((*t[k].lo + *t[k].mid + *t[k].up) - 45) / 135 * 0.2 * kWaterHeat * t[k].V, N);
 }
 
 // --- Recording a day ----------------------------------------------------------
@@ -463,7 +556,9 @@ TankRecord recordOf(Model& m, int k) {
 
 }  // namespace
 
-bool hourlyCycle(const Model& m) { return m.s.Szamitasmod == 1 || m.s.Szamitasmod == 2; }
+bool hourlyCycle(const Model& m) {
+    return kept(m.day, m.day.hourlyCycle, [&] { return m.s.Szamitasmod == 1 || m.s.Szamitasmod == 2; });
+}
 
 bool accumulatesSteps(const Model& m) {
     return m.clock.Eredmenyrogzites == kTrue || m.s.Szamitasmod == 2 || m.s.Szamitasmod == 3 || m.s.Szamitasmod == 4;
@@ -500,8 +595,7 @@ void recordStartOfDay(Model& m, int tanks) {
 void accumulateTankTemperatures(Model& m, int tanks) {
     Results& r = m.res;
     const PhysicalState& p = m.st;
-    const int N = m.clock.Lepesszam;
-    const double n24 = mulI(m.clock.Lepesszam, 24);
+    const double n24 = dayMeanDivisor(m);
     r.NapiTar1Also += p.Tar1Also / n24;
     r.NapiTar1Kozep += p.Tar1Kozep / n24;
     r.NapiTar1Felso += p.Tar1Felso / n24;
@@ -523,9 +617,9 @@ void accumulateTankTemperatures(Model& m, int tanks) {
     for (int k = 1; k <= tanks; ++k) {
         const Tank t = tankOf(m, k);
         const TankRecord rec = recordOf(m, k);
-        (*rec.ora[0])(nap, ora + 1) += *t.lo / N;
-        (*rec.ora[1])(nap, ora + 1) += *t.mid / N;
-        (*rec.ora[2])(nap, ora + 1) += *t.up / N;
+        (*rec.ora[0])(nap, ora + 1) += perStep(m, *t.lo);
+        (*rec.ora[1])(nap, ora + 1) += perStep(m, *t.mid);
+        (*rec.ora[2])(nap, ora + 1) += perStep(m, *t.up);
     }
 }
 

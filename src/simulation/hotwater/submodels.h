@@ -22,6 +22,19 @@ Consumer consumerOf(Model& m, int k);
 // Irradiance on the collector plane in the current hour, W/m².
 int collectorIrradiance(const Model& m);
 
+// Starts an hour of N steps: the clock's count and step length, and the
+// divisors the steps use.
+void startHourSteps(Model& m, Integer N);
+
+// x / N for the hour's N steps: as the plain quotient, and checked as `div`
+// checks it.
+double perStep(const Model& m, double x);
+double perStepChecked(const Model& m, double x);
+
+// 24 N, the divisor of the day means; a count beyond 16 bits raises error 6
+// where the hour first needs it.
+double dayMeanDivisor(const Model& m);
+
 // Outdoor temperature and horizontal irradiance of the current hour.
 double airTemperature(const Model& m);
 int horizontalIrradiance(const Model& m);
@@ -103,8 +116,8 @@ void hourDraw(Model& m);
 // useful heat, circulation and standing losses.
 void drawOffStep(Model& m, int tanks);
 
-// A layer's standing loss over one step.
-void standingLoss(double& T, int N);
+// A layer's temperature T after its standing loss over one step.
+double afterStandingLoss(const Model& m, double T);
 
 // --- Recording a day ----------------------------------------------------------
 // The temperatures a system's day simulation records: the layers of tanks

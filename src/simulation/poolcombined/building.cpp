@@ -97,9 +97,8 @@ Charge bufferCharging(Model& m, int G) {
         p.Kolldt = 0;
         return Charge::LowEfficiency;
     }
-    v.KollHoPuf = div(s.Kollektorszam.d() * s.Kollektorfelulet.d() * G * double(eta) *
-                          (1 - s.Rendszerveszteseg.d() / 100),
-                      m.clock.Lepesszam);
+    v.KollHoPuf = perStepChecked(
+        m, s.Kollektorszam.d() * s.Kollektorfelulet.d() * G * double(eta) * (1 - s.Rendszerveszteseg.d() / 100));
     setCollectorRise(m, v.KollHoPuf);
     const double Vl = bufferLayer(m);
     v.PufEmeles = div(v.KollHoPuf, kWaterHeat * Vl);
@@ -130,7 +129,7 @@ void buildingStep(Model& m, const BuildingDay& day) {
     Settings& s = m.s;
     StepValues& v = m.step;
     RunPreparation& g = m.prep;
-    const int hour = m.clock.Ora, N = m.clock.Lepesszam;
+    const int hour = m.clock.Ora;
     const HourWeather w = weatherAt(m, hour);
 
     roomSetTemperature(m);
@@ -165,7 +164,7 @@ void buildingStep(Model& m, const BuildingDay& day) {
 
     v.EpNyereseg = S + W1 + W2 + W3;
     v.HagyHoFut = 0;
-    v.NettoHoigeny = CSng(div(v.EpHoigeny - v.EpNyereseg, N));
+    v.NettoHoigeny = CSng(perStepChecked(m, v.EpHoigeny - v.EpNyereseg));
 
     v.Eloremenohom = flowTemperature(s.Futesgorbe.d(), Tr, w.Ta);
     v.Visszaterohom = returnTemperature(v.Eloremenohom);
@@ -213,10 +212,10 @@ void bufferPreHeating(Model& m) {
 }
 
 void bufferStandingLoss(Model& m) {
-    const int N = m.clock.Lepesszam;
-    standingLoss(m.st.Tar2Also, N);
-    standingLoss(m.st.Tar2Kozep, N);
-    standingLoss(m.st.Tar2Felso, N);
+    PhysicalState& p = m.st;
+    p.Tar2Also = afterStandingLoss(m, p.Tar2Also);
+    p.Tar2Kozep = afterStandingLoss(m, p.Tar2Kozep);
+    p.Tar2Felso = afterStandingLoss(m, p.Tar2Felso);
 }
 
 }  // namespace nk

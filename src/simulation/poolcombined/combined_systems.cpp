@@ -68,8 +68,7 @@ void addTerms(Single& sum, std::initializer_list<double> terms) {
 void addCombinedTotals(Model& m, Consumers consumers) {
     Results& r = m.res;
     const StepValues& v = m.step;
-    const int N = m.clock.Lepesszam;
-    const double demand = v.EpHoigeny / N, gains = v.EpNyereseg / N;
+    const double demand = perStep(m, v.EpHoigeny), gains = perStep(m, v.EpNyereseg);
     const bool hourly = hourlyCycle(m);
     const int nap = m.clock.Nap, ora = m.clock.Ora;
     switch (consumers) {
@@ -113,17 +112,16 @@ void addCombinedTotals(Model& m, Consumers consumers) {
 void accumulateStep(Model& m, const CombinedSystem& sys, int G) {
     Results& r = m.res;
     const StepValues& v = m.step;
-    const int N = m.clock.Lepesszam;
 
-    r.NapiSugarzas += double(G) / N;
+    r.NapiSugarzas += perStep(m, double(G));
     r.NapiKollHoTar += v.KollHoTar;
     r.NapiHagyHoTar += v.HagyHoTar;
     addSingle(r.NapiHmvHoigeny, v.HmvHoigeny);
     if (sys.building()) {
         r.NapiKollHoPuf += v.KollHoPuf;
         r.NapiHagyHoFut += v.HagyHoFut;
-        r.NapiEpNyereseg += v.EpNyereseg / N;
-        r.NapiEpHoigeny += v.EpHoigeny / N;
+        r.NapiEpNyereseg += perStep(m, v.EpNyereseg);
+        r.NapiEpHoigeny += perStep(m, v.EpHoigeny);
     }
     if (sys.pool()) poolAccumulate(m);
     accumulateTankTemperatures(m, sys.recordedTanks());
@@ -135,8 +133,8 @@ void accumulateStep(Model& m, const CombinedSystem& sys, int G) {
         if (sys.building()) {
             r.OraKollHoPuf(nap, ora) += v.KollHoPuf;
             r.OraHagyHoFut(nap, ora) += v.HagyHoFut;
-            r.OraEpNyereseg(nap, ora) += v.EpNyereseg / N;
-            r.OraEpHoigeny(nap, ora) += v.EpHoigeny / N;
+            r.OraEpNyereseg(nap, ora) += perStep(m, v.EpNyereseg);
+            r.OraEpHoigeny(nap, ora) += perStep(m, v.EpHoigeny);
         }
     }
     addCombinedTotals(m, sys.consumers);
@@ -157,8 +155,7 @@ void runCombinedDay(Model& m, const CombinedSystem& sys) {
         m.day.startHour();
         const int G = collectorIrradiance(m);
         hourDraw(m);
-        m.clock.Lepesszam = combinedStepsInHour(m, G, sys.number);
-        m.clock.Lepeshossz = 60.0 / m.clock.Lepesszam;
+        startHourSteps(m, combinedStepsInHour(m, G, sys.number));
         for (m.clock.Lepes = 0; m.clock.Lepes < m.clock.Lepesszam; ++m.clock.Lepes) {
             startStep(m);
             sys.heater(m, tankOf(m, sys.heatedTank));

@@ -79,8 +79,7 @@ double hallBalance(Model& m, double Tp, double Ta, int Gh) {
     }
     v.Konvekcio = 5.22 * (Tp - Tc);
     v.Parolgas = hallEvaporation(m, 0.0183);
-    const double n24 = mulI(m.clock.Lepesszam, 24);
-    v.Potvizveszteseg = (v.Parolgas / 670 + double(s.Medterfogat) * 0.01 / n24) * kWaterHeat *
+    v.Potvizveszteseg = (v.Parolgas / 670 + double(s.Medterfogat) * 0.01 / dayMeanDivisor(m)) * kWaterHeat *
                         (Tp - s.Medvizpotlashofok.d());
     v.Talajveszteseg = 1.35 * (Tp - m.klima.Talajhomerseklet(m.clock.Honap));
     v.Sugarzasveszteseg = CSng(4.986 * (Tp - Tr));
@@ -111,9 +110,8 @@ void poolCollectorStep(Model& m, int G) {
     StepValues& v = m.step;
     // An efficiency below 0.05 counts as none: no heat, and the rise is 0.
     if (efficiencyAtMeanTemperature(m, G) < 0.05f) v.Kollhatasfok = 0;
-    v.KollHoMed = div((1 - s.Rendszerveszteseg.d() / 100) * v.Kollhatasfok * G * s.Kollektorfelulet.d() *
-                          s.Kollektorszam.d(),
-                      m.clock.Lepesszam);
+    v.KollHoMed = perStepChecked(
+        m, (1 - s.Rendszerveszteseg.d() / 100) * v.Kollhatasfok * G * s.Kollektorfelulet.d() * s.Kollektorszam.d());
     setCollectorRise(m, v.KollHoMed);
 
     double& Tp = m.st.Medencehomerseklet;
@@ -140,7 +138,7 @@ void poolHeater(Model& m) {
     const double Ts = s.Medfuteshofok.d();
     if (!(programme == 1 && Tp < Ts)) return;
     const double need = double(s.Medterfogat) * kWaterHeat * (Ts - Tp) * 1000;
-    const double C = div(s.Medfutesteljesitmeny.d() * 1000, m.clock.Lepesszam);
+    const double C = perStepChecked(m, s.Medfutesteljesitmeny.d() * 1000);
     if (need < C) {
         v.HagyHoMed = need;
         Tp = Ts;
@@ -156,14 +154,12 @@ void poolHeatBalance(Model& m) {
     const double Ta = airTemperature(m);
     const int Gh = horizontalIrradiance(m);
     const double A = s.Medfelulet.d();
-    const int N = m.clock.Lepesszam;
     double& Tp = m.st.Medencehomerseklet;
 
     const double gainFactor = s.Medfedett.d() != 0 ? hallBalance(m, Tp, Ta, Gh) : openAirBalance(m, Tp, Ta);
-    v.MedVeszteseg = div(A * (v.Talajveszteseg + v.Konvekcio + v.Parolgas + v.Potvizveszteseg +
-                              double(v.Sugarzasveszteseg)),
-                         N);
-    v.MedNyereseg = div(A * gainFactor * Gh, N);
+    v.MedVeszteseg = perStepChecked(
+        m, A * (v.Talajveszteseg + v.Konvekcio + v.Parolgas + v.Potvizveszteseg + double(v.Sugarzasveszteseg)));
+    v.MedNyereseg = perStepChecked(m, A * gainFactor * Gh);
     v.MedValtozas = CSng(div(v.MedNyereseg - v.MedVeszteseg, double(s.Medterfogat) * kWaterHeat * 1000));
     Tp += v.MedValtozas;
     poolHeater(m);
@@ -180,19 +176,18 @@ void poolAccumulate(Model& m) {
     Results& r = m.res;
     const StepValues& v = m.step;
     const double Tp = m.st.Medencehomerseklet;
-    const int N = m.clock.Lepesszam;
     r.NapiKollHoMed += v.KollHoMed;
     r.NapiHagyHoMed += v.HagyHoMed;
     r.NapiMedNyereseg += v.MedNyereseg;
     r.NapiMedVeszteseg += v.MedVeszteseg;
-    r.NapiMedTemp += Tp / double(mulI(m.clock.Lepesszam, 24));
+    r.NapiMedTemp += Tp / dayMeanDivisor(m);
     if (hourlyCycle(m)) {
         const int nap = m.clock.Nap, ora = m.clock.Ora;
         r.OraKollHoMed(nap, ora) += v.KollHoMed;
         r.OraHagyHoMed(nap, ora) += v.HagyHoMed;
         r.OraMedNyereseg(nap, ora) += v.MedNyereseg;
         r.OraMedVeszteseg(nap, ora) += v.MedVeszteseg;
-        r.OraMedTemp(nap, ora + 1) += Tp / N;
+        r.OraMedTemp(nap, ora + 1) += perStep(m, Tp);
     }
     updatePoolExtremes(m);
 }

@@ -22,8 +22,7 @@ void runPoolDay(Model& m, PoolSystem system) {
         m.day.startHour();
         const int G = collectorIrradiance(m);
         // No draw and no tank: two half-hour steps whatever the sun.
-        m.clock.Lepesszam = 2;
-        m.clock.Lepeshossz = 60.0 / m.clock.Lepesszam;
+        startHourSteps(m, 2);
         for (m.clock.Lepes = 0; m.clock.Lepes < m.clock.Lepesszam; ++m.clock.Lepes) {
             startStep(m);
             m.step.KollHoMed = 0;
@@ -39,7 +38,7 @@ void runPoolDay(Model& m, PoolSystem system) {
             }
             poolHeatBalance(m);
             if (!accumulates) continue;
-            r.NapiSugarzas += double(G) / m.clock.Lepesszam;
+            r.NapiSugarzas += perStep(m, double(G));
             poolAccumulate(m);
             if (system == PoolSystem::Exchanger) {
                 r.NapiKollHo += v.KollHoMed;

@@ -385,6 +385,15 @@ const Variant kVariants[] = {
          m.s.Hidegvizhofok = 8;
          m.s.Melegvizhofok = 55;
      }},
+    // Hot water set below the cold water, tanks heated above 40 °C: the
+    // mixing quotient of an hour without a draw is a negative zero, and the
+    // profile's last hour has none.
+    {"water-hot-below-cold", withTanks,
+     [](Model& m) {
+         m.s.Hidegvizhofok = 30;
+         m.s.Melegvizhofok = 25;
+         m.s.Fogyjelleg = 3;
+     }},
     {"tilt-60-azimuth-30", any,
      [](Model& m) {
          m.s.Dolesszog = 60;
@@ -455,6 +464,21 @@ const Variant kVariants[] = {
      [](Model& m) {
          m.s.Felfutes = kTrue;
          setDailyVolume(m, 4e5);
+     }},
+    // ... of 0 / 0 in the draw-off's plug flow through tank 1, after the
+    // tanks behind it have taken their flow ...
+    {"error-6-tank1-upper-layer", [](int s) { return (s >= 13 && s <= 16) || s == 43; },
+     [](Model& m) { m.s.Tar1Felsoterf = 0; }},
+    // ... a tank 2 of no volume but with its layers, and no heater: in 13
+    // and 43 it fails only when the draw-off finds its layers inverted, a
+    // division by zero deep in a day after the tank's flow ...
+    {"error-tank2-volume", [](int s) { return (s >= 13 && s <= 16) || s == 43; },
+     [](Model& m) {
+         m.s.Tarolo2terfogat = 0;
+         m.s.Tarolofutesprogram = 4;
+         for (int d = 1; d <= 7; ++d)
+             for (int e = 0; e <= 23; ++e)
+                 for (int f = 0; f <= 1; ++f) m.prog.Idoprogramok(1, 4, 0, d, e, f) = 0;
      }},
     // ... an index out of bounds (9): a heater programme that does not exist,
     // or the vapour pressure of a hall far above the table ...
