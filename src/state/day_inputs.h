@@ -37,6 +37,14 @@ struct Consumer {
     RiseVar rise;
 };
 
+// The pool as the collector's consumer: its switch-on difference, maximum
+// and solar on/off for the month.
+struct PoolController {
+    double on;
+    double switchOn;
+    double maximum;
+};
+
 template <class T>
 struct Kept {
     bool ready = false;
@@ -78,6 +86,7 @@ struct DayInputs {
     // For the day.
     Kept<Tank> tank[3];
     Kept<Consumer> consumer[3];
+    Kept<PoolController> pool;
     Kept<const Var*> programme[3];  // heaters 1..3: the day's hours and half hours
     Kept<DrawProfile> profile;
     Kept<double> smallestTank, smallestTank5, smallestTank10;

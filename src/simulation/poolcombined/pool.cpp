@@ -95,9 +95,12 @@ double hallBalance(Model& m, double Tp, double Ta, int Gh) {
 }  // namespace
 
 PoolController poolController(const Model& m) {
-    const Programmes& g = m.prog;
-    const int a = ix(m.s.Automod), month = m.clock.Honap;
-    return {double(g.AutBeKiMed(a, month)), double(g.AutBekapcsdTMed(a, month)), double(g.AutMaxhofokMed(a, month))};
+    return kept(m.day, m.day.pool, [&] {
+        const Programmes& g = m.prog;
+        const int a = ix(m.s.Automod), month = m.clock.Honap;
+        return PoolController{double(g.AutBeKiMed(a, month)), double(g.AutBekapcsdTMed(a, month)),
+                              double(g.AutMaxhofokMed(a, month))};
+    });
 }
 
 Single vapourPressure(const Model& m, double wholeDegrees) {
