@@ -45,6 +45,12 @@ struct PoolController {
     double maximum;
 };
 
+// The month's climate at the pool: wind speed, relative humidity and
+// ground temperature.
+struct PoolClimate {
+    Single wind, humidity, ground;
+};
+
 template <class T>
 struct Kept {
     bool ready = false;
@@ -87,6 +93,8 @@ struct DayInputs {
     Kept<Tank> tank[3];
     Kept<Consumer> consumer[3];
     Kept<PoolController> pool;
+    Kept<PoolClimate> poolClimate;
+    Kept<double> makeUpPerArea;  // the open pool's daily make-up water per m² of surface
     Kept<const Var*> programme[3];  // heaters 1..3: the day's hours and half hours
     Kept<DrawProfile> profile;
     Kept<double> smallestTank, smallestTank5, smallestTank10;
