@@ -37,6 +37,20 @@ struct Consumer {
     RiseVar rise;
 };
 
+// The pool as the collector's consumer: its switch-on difference, maximum
+// and solar on/off for the month.
+struct PoolController {
+    double on;
+    double switchOn;
+    double maximum;
+};
+
+// The month's climate at the pool: wind speed, relative humidity and
+// ground temperature.
+struct PoolClimate {
+    Single wind, humidity, ground;
+};
+
 template <class T>
 struct Kept {
     bool ready = false;
@@ -78,6 +92,9 @@ struct DayInputs {
     // For the day.
     Kept<Tank> tank[3];
     Kept<Consumer> consumer[3];
+    Kept<PoolController> pool;
+    Kept<PoolClimate> poolClimate;
+    Kept<double> makeUpPerArea;  // the open pool's daily make-up water per m² of surface
     Kept<const Var*> programme[3];  // heaters 1..3: the day's hours and half hours
     Kept<DrawProfile> profile;
     Kept<double> smallestTank, smallestTank5, smallestTank10;

@@ -6,6 +6,14 @@ namespace nk {
 
 namespace {
 
+PoolClimate poolClimate(const Model& m) {
+    return kept(m.day, m.day.poolClimate, [&] {
+        const Climate& k = m.klima;
+        const int month = m.clock.Honap;
+        return PoolClimate{k.Szelsebesseg(month), k.Relativparatartalom(month), k.Talajhomerseklet(month)};
+    });
+}
+
 bool nightCover(const Model& m) { return m.s.Medfoliatakaras == 1 && (m.clock.Ora < 8 || m.clock.Ora > 20); }
 
 void updatePoolExtremes(Model& m) {
@@ -25,10 +33,9 @@ double hallEvaporation(const Model& m, double factor) {
 // The open-air balance; returns the surface gain factor.
 double openAirBalance(Model& m, double Tp, double Ta) {
     const Settings& s = m.s;
-    const Climate& k = m.klima;
     StepValues& v = m.step;
-    const int month = m.clock.Honap;
-    const double w = k.Szelsebesseg(month), exposure = s.Medfekves.d();
+    const PoolClimate climate = poolClimate(m);
+    const double w = climate.wind, exposure = s.Medfekves.d();
     const double V = s.Medterfogat, A = s.Medfelulet.d();
     const bool covered = nightCover(m);
     const double c1 = covered ? 0.5 : 0.6, c2 = covered ? 0.05 : 0.6, c3 = covered ? 3.324 : 4.986;
@@ -37,11 +44,12 @@ double openAirBalance(Model& m, double Tp, double Ta) {
     v.LevegoTempKerek = CSng(Int(Ta + 0.5));
     v.Parolgas = c2 * (0.022 + 0.017 * exposure * w) *
                  (0.75 * vapourPressure(m, v.MedTempKerek) -
-                  double(k.Relativparatartalom(month)) / 100 * vapourPressure(m, v.LevegoTempKerek) * 0.75) *
+                  double(climate.humidity) / 100 * vapourPressure(m, v.LevegoTempKerek) * 0.75) *
                  670;
-    v.Potvizveszteseg = (v.Parolgas / 670 + div(V * 0.03 * 1000, 24 * A)) * kWaterHeat *
+    const double makeUp = kept(m.day, m.day.makeUpPerArea, [&] { return div(V * 0.03 * 1000, 24 * A); });
+    v.Potvizveszteseg = (v.Parolgas / 670 + makeUp) * kWaterHeat *
                         (Tp + 0.001 - s.Medvizpotlashofok.d());
-    v.Talajveszteseg = 1.35 * (Tp - k.Talajhomerseklet(month));
+    v.Talajveszteseg = 1.35 * (Tp - climate.ground);
     v.Sugarzasveszteseg = CSng(c3 * (Tp - Ta));
     return 0.7;
 }
@@ -81,7 +89,7 @@ double hallBalance(Model& m, double Tp, double Ta, int Gh) {
     v.Parolgas = hallEvaporation(m, 0.0183);
     v.Potvizveszteseg = (v.Parolgas / 670 + double(s.Medterfogat) * 0.01 / dayMeanDivisor(m)) * kWaterHeat *
                         (Tp - s.Medvizpotlashofok.d());
-    v.Talajveszteseg = 1.35 * (Tp - m.klima.Talajhomerseklet(m.clock.Honap));
+    v.Talajveszteseg = 1.35 * (Tp - poolClimate(m).ground);
     v.Sugarzasveszteseg = CSng(4.986 * (Tp - Tr));
     if (nightCover(m)) {
         // The make-up water keeps the evaporation of the uncovered surface.
@@ -95,9 +103,12 @@ double hallBalance(Model& m, double Tp, double Ta, int Gh) {
 }  // namespace
 
 PoolController poolController(const Model& m) {
-    const Programmes& g = m.prog;
-    const int a = ix(m.s.Automod), month = m.clock.Honap;
-    return {double(g.AutBeKiMed(a, month)), double(g.AutBekapcsdTMed(a, month)), double(g.AutMaxhofokMed(a, month))};
+    return kept(m.day, m.day.pool, [&] {
+        const Programmes& g = m.prog;
+        const int a = ix(m.s.Automod), month = m.clock.Honap;
+        return PoolController{double(g.AutBeKiMed(a, month)), double(g.AutBekapcsdTMed(a, month)),
+                              double(g.AutMaxhofokMed(a, month))};
+    });
 }
 
 Single vapourPressure(const Model& m, double wholeDegrees) {

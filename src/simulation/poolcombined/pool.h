@@ -10,11 +10,6 @@
 namespace nk {
 
 // The pool's switch-on difference, maximum and solar on/off for the month.
-struct PoolController {
-    double on;
-    double switchOn;
-    double maximum;
-};
 PoolController poolController(const Model& m);
 
 // The collector step with the pool as consumer, from a mean collector
