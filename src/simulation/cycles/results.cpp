@@ -183,7 +183,7 @@ void Evesgrafikon(Model& m) {
         qnap[mo] = r.HaviSugarzas(mo) * area / 1000;
         qkoll[mo] = r.HaviKollHo(mo) / 1000.0;
         qcso[mo] = r.HaviCsoveszteseg(mo) / 1000.0;
-        qkieg[mo] = r.HaviHagyHoTar(mo) / 1000.0;
+        qkieg[mo] = r.HaviHagyHo(mo) / 1000.0;
     }
 
     c.irradiationView = m.ui->irradiationShown();

@@ -415,7 +415,10 @@ protected:
             m.res.HaviSugarzas(mo) = 100000;
             m.res.HaviKollHo(mo) = 100000;
             m.res.HaviCsoveszteseg(mo) = 10000;
-            m.res.HaviHagyHoTar(mo) = 50000;
+            // Qkieg is every conventional heater's, as in the table's row:
+            // in a pool or combined system the tank takes only a part.
+            m.res.HaviHagyHo(mo) = 50000;
+            m.res.HaviHagyHoTar(mo) = 10000;
         }
     }
 };
@@ -465,7 +468,7 @@ TEST_F(Chart, ViewWithoutIrradiationStacksThePipeLossOnTheCollectorHeat) {
 TEST_F(Chart, ScaleLabelIsTruncatedToATenth) {
     m.res.HaviSugarzas(1) = 123456;
     for (int mo = 2; mo <= 12; ++mo) m.res.HaviSugarzas(mo) = 0;
-    for (int mo = 1; mo <= 12; ++mo) m.res.HaviHagyHoTar(mo) = 0;
+    for (int mo = 1; mo <= 12; ++mo) m.res.HaviHagyHo(mo) = 0;
     Evesgrafikon(m);
     EXPECT_EQ(m.res.evesgrafikon.scaleLabel, "123,4");
 }
