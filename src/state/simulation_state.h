@@ -115,6 +115,9 @@ struct ShownCalculation {
     Var dayType;        // the day type of a daily run
     Integer firstMonth = 0;  // the months of a period run
     Var lastMonth;
+    // The system calculated, and its group: the window may show another since.
+    Var system;
+    Var group;
     // The hourly, daily and monthly arrays still hold that calculation: a run
     // that began after it overwrote them, and if it failed they hold no
     // calculation's whole figures.

@@ -250,7 +250,7 @@ TEST_F(Sheet, TheCycleLineNamesTheLastCalculation) {
         {5, 0, 0, 0, nullptr},
     };
     for (const Case& c : cases) {
-        m.res.shown = {c.cycle, 6, c.dayType, Integer(c.first), c.last, false};
+        m.res.shown = {c.cycle, 6, c.dayType, Integer(c.first), c.last, m.s.Rendszerszam, m.s.Rendszerkategoria, false};
         render();
         const Text* label = find(QStringLiteral("A számítás jellege: "));
         if (!c.line) {
@@ -490,6 +490,28 @@ TEST_F(Sheet, TheCycleLineAndChartsAreTheCalculationsWhoseFiguresArePrinted) {
     ASSERT_NE(line, nullptr);
     EXPECT_EQ(line->text, QStringLiteral("Havi ciklus:  Június"));
     for (const auto& r : page->rects) EXPECT_FALSE(inFrame(r.x1, r.y1 + 0.1, 2));
+}
+
+// A system picked on the window after the run is not the one the figures
+// were calculated for: the system type, the schematic, the legend and the
+// temperature curves stay the calculated system's.
+TEST_F(Sheet, TheSystemPrintedIsTheCalculatedOne) {
+    choose(11);
+    calculate(3);
+    choose(21);
+    render();
+    EXPECT_NE(find(QStringLiteral("Melegvíz készítés")), nullptr);
+    EXPECT_EQ(find(QStringLiteral("Medence fűtés")), nullptr);
+    EXPECT_NE(find(QStringLiteral("Melegvíz készítés hőszükséglete")), nullptr);
+    EXPECT_EQ(find(QStringLiteral("medence")), nullptr);
+    EXPECT_NE(find(QStringLiteral("1. tároló, felső rész")), nullptr);
+    QStringList pictures;
+    for (const SheetOp& op : buildSizingSheet(m, kToday, NumberLocale::decimalComma()))
+        if (op.kind == SheetOp::Kind::Picture) pictures << op.text;
+    EXPECT_EQ(pictures, QStringList({QStringLiteral(":/nk/schema_11.svg")}));
+    // An unknown system chosen since does not stop the calculated one printing.
+    m.s.Rendszerszam = 17;
+    EXPECT_EQ(sheetInputError(m), 0);
 }
 
 // The chart titles name the unit of one bar: an hour's mean power, a day's

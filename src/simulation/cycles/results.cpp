@@ -135,7 +135,7 @@ std::string amountUnit(int cycle, AmountOver over) {
 
 void recordShownCalculation(Model& m, Integer cycle) {
     const Settings& s = m.s;
-    m.res.shown = {cycle, s.Honapvalasztas, s.Naptipus, s.ElsoHonap, s.UtolsoHonap, true};
+    m.res.shown = {cycle, s.Honapvalasztas, s.Naptipus, s.ElsoHonap, s.UtolsoHonap, s.Rendszerszam, s.Rendszerkategoria, true};
 }
 
 void Eredmenykiiras(Model& m) {

@@ -71,6 +71,19 @@ QString groupText(int group) {
     }
 }
 
+// The system whose figures are printed: the one calculated last, whatever
+// has been picked on the window since; before any run, the one chosen.
+struct PrintedSystem {
+    const Var& number;
+    const Var& group;
+};
+
+PrintedSystem printedSystem(const Model& m) {
+    const ShownCalculation& shown = m.res.shown;
+    if (shown.cycle >= 1 && shown.cycle <= 4) return {shown.system, shown.group};
+    return {m.s.Rendszerszam, m.s.Rendszerkategoria};
+}
+
 QString collectorTypeName(int type) {
     static const char* const kNames[] = {"Vákuumcsöves kollektor", "Vákuumos síkkollektor",
                                          "Szelektív síkkollektor", "Nem szelektív síkkollektor",
@@ -207,7 +220,7 @@ std::vector<double> temperatureSeries(const Model& m, const TimeAxis& a, const T
 }
 
 std::vector<int> drawnCurves(const Model& m) {
-    const RecordedTemperatures rec = recordedTemperatures(ix(m.s.Rendszerszam));
+    const RecordedTemperatures rec = recordedTemperatures(ix(printedSystem(m).number));
     std::vector<int> curves;
     for (int i = 1; i <= 3 * rec.tanks; ++i) curves.push_back(i);
     if (rec.pool) curves.push_back(10);
@@ -323,7 +336,7 @@ void charts(SheetWriter& w, const Model& m, const NumberLocale& loc) {
     const auto poolGain = series(&Results::OraMedNyereseg, &Results::NapokMedNyereseg, &Results::HaviMedNyereseg);
     const auto poolLoss = series(&Results::OraMedVeszteseg, &Results::NapokMedVeszteseg, &Results::HaviMedVeszteseg);
     std::vector<std::pair<int, std::vector<double>>> demand;
-    switch (ix(m.s.Rendszerkategoria)) {
+    switch (ix(printedSystem(m).group)) {
         case 1: demand = {{9, hotWater}}; break;
         case 2: demand = {{11, poolGain}, {9, poolLoss}}; break;
         case 4: {
@@ -421,10 +434,11 @@ int sheetInputError(const Model& m) {
         return e.number();
     }
     static const int kSystems[] = {11, 12, 13, 14, 15, 16, 21, 22, 41, 42, 43, 44, 45, 46};
-    const double n = m.s.Rendszerszam.d();
+    const Var& system = printedSystem(m).number;
+    const double n = system.d();
     if (n < -32768.5 || n >= 32767.5) return kOverflow;
     for (int s : kSystems)
-        if (ix(m.s.Rendszerszam) == s) return 0;
+        if (ix(system) == s) return 0;
     return kSubscript;
 }
 
@@ -445,7 +459,8 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const 
     w.font(9, false);
     w.textColour(0);
     w.print(QStringLiteral("Rendszertípus: "), false);
-    if (const QString g = groupText(ix(s.Rendszerkategoria)); !g.isEmpty()) {
+    const PrintedSystem printed = printedSystem(m);
+    if (const QString g = groupText(ix(printed.group)); !g.isEmpty()) {
         w.atX(47);
         w.print(g, true);
     }
@@ -461,7 +476,7 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const 
     w.at(120, 30);
     w.print(QStringLiteral("Vázlat:"), true);
     w.add({.kind = SheetOp::Kind::Picture, .x1 = 132, .y1 = 30, .x2 = 63, .y2 = 35,
-           .text = schematicPicture(ix(s.Rendszerszam))});
+           .text = schematicPicture(ix(printed.number))});
 
     // Collectors.
     w.title(10, 65, 9, true, 2, QStringLiteral("NAPKOLLEKTOROK"));
@@ -530,7 +545,7 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const 
     w.simple(SheetOp::Kind::FillSolid);
     w.font(8, false);
     w.textColour(0);
-    switch (ix(s.Rendszerkategoria)) {
+    switch (ix(printed.group)) {
         case 1: legendRow(w, 9, 180, 187, {{182, "Melegvíz készítés hőszükséglete"}}); break;
         case 2:
             legendRow(w, 11, 175, 182, {{177, "Medence hőnyeresége"}});
