@@ -51,6 +51,14 @@ struct PoolClimate {
     Single wind, humidity, ground;
 };
 
+// The open pool's factors of the hour (the night cover changes them): the
+// step multiplies each by its own difference.
+struct OpenAirHour {
+    double convection;   // per K between pool and air
+    double evaporation;  // per hPa of vapour-pressure difference
+    double radiation;    // per K between pool and air
+};
+
 template <class T>
 struct Kept {
     bool ready = false;
@@ -109,10 +117,14 @@ struct DayInputs {
     Kept<int> G;
     Kept<StepCount> steps;
     Kept<double> dayMeanDivisor;
+    Kept<OpenAirHour> openAir;
+    Kept<Single> airWhole;   // the open air's temperature rounded to a whole degree
+    Kept<double> airVapour;  // the open air's share of the evaporation's vapour-pressure difference
 
     void startHour() {
         Ta.ready = Gh.ready = weather.ready = stepDraw.ready = drawHour.ready = false;
         G.ready = steps.ready = dayMeanDivisor.ready = false;
+        openAir.ready = airWhole.ready = airVapour.ready = false;
     }
 };
 

@@ -35,22 +35,26 @@ double openAirBalance(Model& m, double Tp, double Ta) {
     const Settings& s = m.s;
     StepValues& v = m.step;
     const PoolClimate climate = poolClimate(m);
-    const double w = climate.wind, exposure = s.Medfekves.d();
+    const OpenAirHour hour = kept(m.day, m.day.openAir, [&] {
+        const double w = climate.wind, exposure = s.Medfekves.d();
+        const bool covered = nightCover(m);
+        const double c1 = covered ? 0.5 : 0.6, c2 = covered ? 0.05 : 0.6, c3 = covered ? 3.324 : 4.986;
+        return OpenAirHour{c1 * (6.3 + 4.8 * exposure * w), c2 * (0.022 + 0.017 * exposure * w), c3};
+    });
     const double V = s.Medterfogat, A = s.Medfelulet.d();
-    const bool covered = nightCover(m);
-    const double c1 = covered ? 0.5 : 0.6, c2 = covered ? 0.05 : 0.6, c3 = covered ? 3.324 : 4.986;
-    v.Konvekcio = c1 * (6.3 + 4.8 * exposure * w) * (Tp - Ta);
+    v.Konvekcio = hour.convection * (Tp - Ta);
     v.MedTempKerek = Int(Tp + 0.5);
-    v.LevegoTempKerek = CSng(Int(Ta + 0.5));
-    v.Parolgas = c2 * (0.022 + 0.017 * exposure * w) *
-                 (0.75 * vapourPressure(m, v.MedTempKerek) -
-                  double(climate.humidity) / 100 * vapourPressure(m, v.LevegoTempKerek) * 0.75) *
-                 670;
+    v.LevegoTempKerek = kept(m.day, m.day.airWhole, [&] { return CSng(Int(Ta + 0.5)); });
+    const double poolVapour = 0.75 * vapourPressure(m, v.MedTempKerek);
+    const double airVapour = kept(m.day, m.day.airVapour, [&] {
+        return double(climate.humidity) / 100 * vapourPressure(m, v.LevegoTempKerek) * 0.75;
+    });
+    v.Parolgas = hour.evaporation * (poolVapour - airVapour) * 670;
     const double makeUp = kept(m.day, m.day.makeUpPerArea, [&] { return div(V * 0.03 * 1000, 24 * A); });
     v.Potvizveszteseg = (v.Parolgas / 670 + makeUp) * kWaterHeat *
                         (Tp + 0.001 - s.Medvizpotlashofok.d());
     v.Talajveszteseg = 1.35 * (Tp - climate.ground);
-    v.Sugarzasveszteseg = CSng(c3 * (Tp - Ta));
+    v.Sugarzasveszteseg = CSng(hour.radiation * (Tp - Ta));
     return 0.7;
 }
 
