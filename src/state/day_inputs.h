@@ -59,6 +59,15 @@ struct OpenAirHour {
     double radiation;    // per K between pool and air
 };
 
+// The open pool's evaporation of a step as a function of the three values it
+// is formed from, kept as their bits.
+struct OpenAirEvaporation {
+    bool ready = false;
+    double poolWhole = 0, airVapour = 0, factor = 0;  // the inputs
+    double perArea = 0;   // the evaporation loss per m²
+    double perLitre = 0;  // the same over the heat of evaporation of a litre
+};
+
 template <class T>
 struct Kept {
     bool ready = false;
@@ -107,6 +116,7 @@ struct DayInputs {
     Kept<DrawProfile> profile;
     Kept<double> smallestTank, smallestTank5, smallestTank10;
     Kept<bool> hourlyCycle;
+    OpenAirEvaporation evaporation;  // the last step's, across hours
 
     // For the hour.
     Kept<double> Ta;
