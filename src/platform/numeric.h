@@ -70,14 +70,15 @@ inline Integer mulI(Integer a, Integer b) { return CInt(double(a) * double(b)); 
 
 // Storing into a single rounds to the nearest float; beyond its range is an overflow.
 inline Single CSng(double x) {
+    // Nearly every value is within the float range; one comparison lets it
+    // through (a NaN fails it and is caught below).
+    if (std::fabs(x) <= double(FLT_MAX)) [[likely]]
+        return static_cast<float>(x);
     chk(x);
-    if (std::fabs(x) > double(FLT_MAX)) {
-        // Values that round down to FLT_MAX are still representable.
-        const float f = static_cast<float>(x);
-        if (std::isinf(f)) raise(kOverflow);
-        return f;
-    }
-    return static_cast<float>(x);
+    // Values that round down to FLT_MAX are still representable.
+    const float f = static_cast<float>(x);
+    if (std::isinf(f)) raise(kOverflow);
+    return f;
 }
 
 // A running sum kept in single precision.

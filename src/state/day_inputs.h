@@ -51,6 +51,23 @@ struct PoolClimate {
     Single wind, humidity, ground;
 };
 
+// The open pool's factors of the hour (the night cover changes them): the
+// step multiplies each by its own difference.
+struct OpenAirHour {
+    double convection;   // per K between pool and air
+    double evaporation;  // per hPa of vapour-pressure difference
+    double radiation;    // per K between pool and air
+};
+
+// The open pool's evaporation of a step as a function of the three values it
+// is formed from, kept as their bits.
+struct OpenAirEvaporation {
+    bool ready = false;
+    double poolWhole = 0, airVapour = 0, factor = 0;  // the inputs
+    double perArea = 0;   // the evaporation loss per m²
+    double perLitre = 0;  // the same over the heat of evaporation of a litre
+};
+
 template <class T>
 struct Kept {
     bool ready = false;
@@ -99,6 +116,7 @@ struct DayInputs {
     Kept<DrawProfile> profile;
     Kept<double> smallestTank, smallestTank5, smallestTank10;
     Kept<bool> hourlyCycle;
+    OpenAirEvaporation evaporation;  // the last step's, across hours
 
     // For the hour.
     Kept<double> Ta;
@@ -109,10 +127,14 @@ struct DayInputs {
     Kept<int> G;
     Kept<StepCount> steps;
     Kept<double> dayMeanDivisor;
+    Kept<OpenAirHour> openAir;
+    Kept<Single> airWhole;   // the open air's temperature rounded to a whole degree
+    Kept<double> airVapour;  // the open air's share of the evaporation's vapour-pressure difference
 
     void startHour() {
         Ta.ready = Gh.ready = weather.ready = stepDraw.ready = drawHour.ready = false;
         G.ready = steps.ready = dayMeanDivisor.ready = false;
+        openAir.ready = airWhole.ready = airVapour.ready = false;
     }
 };
 

@@ -1,5 +1,8 @@
 #include "simulation/poolcombined/pool.h"
 
+#include <bit>
+#include <cstdint>
+
 #include "simulation/hotwater/submodels.h"
 
 namespace nk {
@@ -30,27 +33,49 @@ double hallEvaporation(const Model& m, double factor) {
            factor * 670;
 }
 
+bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+// The pool's whole degree and the hour's air change seldom, so the last
+// step's evaporation is reused while its inputs are the same bits; the pool's
+// temperature then reaches the next step without waiting for the table
+// lookup and the division of the evaporation.
+OpenAirEvaporation openAirEvaporation(Model& m, double poolWhole, double airVapour, double factor) {
+    const OpenAirEvaporation& last = m.day.evaporation;
+    if (last.ready && sameBits(last.poolWhole, poolWhole) && sameBits(last.airVapour, airVapour) &&
+        sameBits(last.factor, factor))
+        return last;
+    const double poolVapour = 0.75 * vapourPressure(m, poolWhole);
+    const double perArea = factor * (poolVapour - airVapour) * 670;
+    const OpenAirEvaporation e{m.day.active, poolWhole, airVapour, factor, perArea, perArea / 670};
+    if (m.day.active) m.day.evaporation = e;
+    return e;
+}
+
 // The open-air balance; returns the surface gain factor.
 double openAirBalance(Model& m, double Tp, double Ta) {
     const Settings& s = m.s;
     StepValues& v = m.step;
     const PoolClimate climate = poolClimate(m);
-    const double w = climate.wind, exposure = s.Medfekves.d();
+    const OpenAirHour hour = kept(m.day, m.day.openAir, [&] {
+        const double w = climate.wind, exposure = s.Medfekves.d();
+        const bool covered = nightCover(m);
+        const double c1 = covered ? 0.5 : 0.6, c2 = covered ? 0.05 : 0.6, c3 = covered ? 3.324 : 4.986;
+        return OpenAirHour{c1 * (6.3 + 4.8 * exposure * w), c2 * (0.022 + 0.017 * exposure * w), c3};
+    });
     const double V = s.Medterfogat, A = s.Medfelulet.d();
-    const bool covered = nightCover(m);
-    const double c1 = covered ? 0.5 : 0.6, c2 = covered ? 0.05 : 0.6, c3 = covered ? 3.324 : 4.986;
-    v.Konvekcio = c1 * (6.3 + 4.8 * exposure * w) * (Tp - Ta);
+    v.Konvekcio = hour.convection * (Tp - Ta);
     v.MedTempKerek = Int(Tp + 0.5);
-    v.LevegoTempKerek = CSng(Int(Ta + 0.5));
-    v.Parolgas = c2 * (0.022 + 0.017 * exposure * w) *
-                 (0.75 * vapourPressure(m, v.MedTempKerek) -
-                  double(climate.humidity) / 100 * vapourPressure(m, v.LevegoTempKerek) * 0.75) *
-                 670;
+    v.LevegoTempKerek = kept(m.day, m.day.airWhole, [&] { return CSng(Int(Ta + 0.5)); });
+    const double airVapour = kept(m.day, m.day.airVapour, [&] {
+        return double(climate.humidity) / 100 * vapourPressure(m, v.LevegoTempKerek) * 0.75;
+    });
+    const OpenAirEvaporation e = openAirEvaporation(m, v.MedTempKerek, airVapour, hour.evaporation);
+    v.Parolgas = e.perArea;
     const double makeUp = kept(m.day, m.day.makeUpPerArea, [&] { return div(V * 0.03 * 1000, 24 * A); });
-    v.Potvizveszteseg = (v.Parolgas / 670 + makeUp) * kWaterHeat *
+    v.Potvizveszteseg = (e.perLitre + makeUp) * kWaterHeat *
                         (Tp + 0.001 - s.Medvizpotlashofok.d());
     v.Talajveszteseg = 1.35 * (Tp - climate.ground);
-    v.Sugarzasveszteseg = CSng(c3 * (Tp - Ta));
+    v.Sugarzasveszteseg = CSng(hour.radiation * (Tp - Ta));
     return 0.7;
 }
 
