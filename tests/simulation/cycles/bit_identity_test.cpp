@@ -456,6 +456,17 @@ const Variant kVariants[] = {
          s.Ablak2 = double(s.Ablakossz) * 0.5;
          s.Ablak3 = double(s.Ablakossz) * 0.3;
      }},
+    {"building-half-hour-programme", withBuilding,
+     [](Model& m) {
+         // The room set temperature changes at half hours, and a value that
+         // is neither comfort nor setback keeps the last one.
+         m.s.Futes3program = 4;
+         m.s.Futes3heti = 1;
+         m.s.Komforthomerseklet = 23;
+         for (int d = 1; d <= 7; ++d)
+             for (int e = 0; e <= 23; ++e)
+                 for (int f = 0; f <= 1; ++f) m.prog.Idoprogramok(3, 4, 1, d, e, f) = (d + e + 2 * f) % 5 == 0 ? 2 : (e + f) % 2;
+     }},
     // Calculation errors: overflow of the step count (6) ...
     {"error-6-draw", withTanks, [](Model& m) { setDailyVolume(m, 1e7); }},
     // ... of the 24 × steps divisor of the day means, first reached while a
