@@ -11,6 +11,9 @@
 // month, day type, weekday and programme choices stay fixed for a day, so
 // nothing a day keeps can go stale within it.
 
+#include <bit>
+#include <cstdint>
+
 #include "platform/numeric.h"
 #include "platform/variant.h"
 
@@ -95,6 +98,18 @@ struct HourWeather {
     int G1, G2, G3, Gh;
 };
 
+// The building's demand and gains of the hour, formed at one room set
+// temperature: the programme may change it at the half hour.
+struct BuildingHour {
+    double Tr;  // the room set temperature they were formed at
+    double wallLoss;
+    Single windowLoss;
+    double demand, gains;
+    Single netDemand;
+    double flow;
+    Single back;
+};
+
 // The hour's step count as the steps divide by it. A power of two is also
 // kept as its inverse: x / 2^k and x * 2^-k are the same correctly rounded
 // number, and the multiplication costs a fraction of the division.
@@ -130,11 +145,12 @@ struct DayInputs {
     Kept<OpenAirHour> openAir;
     Kept<Single> airWhole;   // the open air's temperature rounded to a whole degree
     Kept<double> airVapour;  // the open air's share of the evaporation's vapour-pressure difference
+    Kept<BuildingHour> building;
 
     void startHour() {
         Ta.ready = Gh.ready = weather.ready = stepDraw.ready = drawHour.ready = false;
         G.ready = steps.ready = dayMeanDivisor.ready = false;
-        openAir.ready = airWhole.ready = airVapour.ready = false;
+        openAir.ready = airWhole.ready = airVapour.ready = building.ready = false;
     }
 };
 
@@ -149,6 +165,10 @@ T kept(const DayInputs& day, Kept<T>& slot, F&& form) {
     }
     return v;
 }
+
+// Whether two values are the same number to the bit (a kept value formed
+// from the one serves for the other).
+inline bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 // A day simulation keeps values from its start to its end, however it ends.
 class DayScope {

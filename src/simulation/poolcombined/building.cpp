@@ -125,15 +125,16 @@ Charge bufferCharging(Model& m, int G) {
     return Charge::Done;
 }
 
-void buildingStep(Model& m, const BuildingDay& day) {
+namespace {
+
+// The step's demand, gains and heating curve into the step values, with the
+// rings brought up to the hour. They depend on nothing but the hour and the
+// room set temperature `Tr`.
+void formDemandAndGains(Model& m, const BuildingDay& day, const HourWeather& w, double Tr) {
     Settings& s = m.s;
     StepValues& v = m.step;
     RunPreparation& g = m.prep;
     const int hour = m.clock.Ora;
-    const HourWeather w = weatherAt(m, hour);
-
-    roomSetTemperature(m);
-    const double Tr = s.Szobahomerseklet;
     updateRings(m, hour);
 
     // Demand: the walls feel the day mean and, damped, the outdoor
@@ -168,6 +169,34 @@ void buildingStep(Model& m, const BuildingDay& day) {
 
     v.Eloremenohom = flowTemperature(s.Futesgorbe.d(), Tr, w.Ta);
     v.Visszaterohom = returnTemperature(v.Eloremenohom);
+}
+
+}  // namespace
+
+void buildingStep(Model& m, const BuildingDay& day) {
+    StepValues& v = m.step;
+    const HourWeather w = weatherAt(m, m.clock.Ora);
+
+    roomSetTemperature(m);
+    const double Tr = m.s.Szobahomerseklet;
+    // The later steps of an hour take what its first step formed, as long
+    // as the programme keeps the room set temperature.
+    Kept<BuildingHour>& hour = m.day.building;
+    if (hour.ready && sameBits(hour.value.Tr, Tr)) {
+        const BuildingHour& b = hour.value;
+        v.FalVeszteseg = b.wallLoss;
+        v.AblakVeszteseg = b.windowLoss;
+        v.EpHoigeny = b.demand;
+        v.EpNyereseg = b.gains;
+        v.NettoHoigeny = b.netDemand;
+        v.Eloremenohom = b.flow;
+        v.Visszaterohom = b.back;
+    } else {
+        formDemandAndGains(m, day, w, Tr);
+        if (m.day.active)
+            hour = {true, {Tr, v.FalVeszteseg, v.AblakVeszteseg, v.EpHoigeny, v.EpNyereseg, v.NettoHoigeny,
+                           v.Eloremenohom, v.Visszaterohom}};
+    }
     v.HagyHoFut = 0;
     v.KollHoPuf = 0;
     bufferPreHeating(m);

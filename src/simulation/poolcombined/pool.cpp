@@ -1,8 +1,5 @@
 #include "simulation/poolcombined/pool.h"
 
-#include <bit>
-#include <cstdint>
-
 #include "simulation/hotwater/submodels.h"
 
 namespace nk {
@@ -32,8 +29,6 @@ double hallEvaporation(const Model& m, double factor) {
     return (0.75 * vapourPressure(m, v.MedTempKerek) - 80.0 / 100 * vapourPressure(m, v.LevegoTempKerek) * 0.75) *
            factor * 670;
 }
-
-bool sameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
 
 // The pool's whole degree and the hour's air change seldom, so the last
 // step's evaporation is reused while its inputs are the same bits; the pool's
