@@ -57,7 +57,9 @@ TEST(WholePart, IntIsFloorToTheBit) {
         EXPECT_EQ(got, want) << x;
         EXPECT_EQ(std::signbit(got), std::signbit(want)) << x;
     }
-    EXPECT_EQ(errorOf([] { Int(std::numeric_limits<double>::infinity()); }), kOverflow);
+    for (double x : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                     std::numeric_limits<double>::quiet_NaN()})
+        EXPECT_EQ(errorOf([x] { Int(x); }), kOverflow) << x;
 }
 
 // Whole numbers are stored without rounding; the rounding of the others and
