@@ -159,7 +159,9 @@ struct Results {
         HaviTar1Kozep, HaviTar1Felso, HaviTar2Also, HaviTar2Kozep, HaviTar2Felso, HaviTar3Also, HaviTar3Kozep,
         HaviTar3Felso, HaviMedTemp;
 
-    // Run totals.
+    // Run totals, and whether they hold a whole annual or period run (the
+    // pipe-loss box shows them after the other cycles too).
+    bool runTotalsComplete = true;
     double EvesSugarzas = 0, EvesKollHo = 0;
     Single EvesCsoveszteseg = 0, EvesSzivattyuperc = 0;
     double EvesKollHoTar = 0, EvesKollHoMed = 0, EvesKollHoPuf = 0;

@@ -20,6 +20,9 @@ struct ResultTexts {
     std::string csohoveszteseg;
     std::array<std::string, 7> tablazat1;
     std::string unit;
+    // The useful-heat row holds the heat of every consumer (tank, pool and
+    // buffer), not the tank's alone: its caption must say so.
+    bool usefulHeatOfAllConsumers = false;
 };
 
 // Geometry of the annual bar chart, in twips inside its picture box.

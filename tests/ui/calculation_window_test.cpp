@@ -214,6 +214,42 @@ TEST_F(StartedProgram, CalculationErrorIsShownOnceNotInALoop) {
     EXPECT_EQ(calc->cursor().shape(), Qt::ArrowCursor);
 }
 
+// A run that fails leaves the window without figures until a run completes:
+// the earlier run's would stand beside settings they were not made for.
+TEST_F(StartedProgram, AFailedRunEmptiesTheTableAndTheChartUntilARunCompletes) {
+    ASSERT_FALSE(calc->tablazat1[0]->text().isEmpty());
+    Var usual[8];
+    for (int d = 1; d <= 7; ++d) usual[d] = m().fogy.Fogynapi(1, 0, d), m().fogy.Fogynapi(1, 0, d) = 100000;
+    calc->Command2_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    for (QLineEdit* cell : calc->tablazat1) EXPECT_TRUE(cell->text().isEmpty()) << cell->text().toStdString();
+    EXPECT_TRUE(calc->csohoveszteseg->text().isEmpty());
+    EXPECT_FALSE(calc->Picture3->chart().drawn);
+    for (int d = 1; d <= 7; ++d) m().fogy.Fogynapi(1, 0, d) = usual[d];
+    calc->Command2_Click();
+    EXPECT_FALSE(calc->tablazat1[0]->text().isEmpty());
+    EXPECT_TRUE(calc->Picture3->chart().drawn);
+}
+
+// The useful-heat row is the tank's for a hot-water system and every
+// consumer's where a pool or a buffer takes heat too; its caption says which.
+TEST_F(StartedProgram, TheUsefulHeatCaptionNamesWhoseHeatTheRowHolds) {
+    const QString unit = QStringLiteral(" [kWh/év]");
+    const struct {
+        int system;
+        const char* caption;
+    } cases[] = {{22, "Fogyasztókba bevitt hasznos napenergia, Qhaszn"},
+                 {44, "Fogyasztókba bevitt hasznos napenergia, Qhaszn"},
+                 {13, "Tárolóba bevitt hasznos napenergia, Qhaszn"}};
+    for (const auto& c : cases) {
+        m().s.Rendszerszam = c.system;
+        m().s.Rendszerkategoria = c.system / 10;
+        calc->Command2_Click();
+        ASSERT_TRUE(messages.shown.empty()) << c.system;
+        EXPECT_EQ(calc->Text2[3]->text(), QString::fromUtf8(c.caption) + unit) << c.system;
+    }
+}
+
 // --- Options ------------------------------------------------------------------------
 
 TEST_F(StartedProgram, CycleOptionsSetTheCycleAndTheirControls) {

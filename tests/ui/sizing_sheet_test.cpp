@@ -454,8 +454,8 @@ const Text* cycleLine(const RecordingDevice& page) {
 
 // Options chosen on the window but not calculated yet change neither the
 // cycle line nor the charts: both stay the calculation's whose figures are
-// printed. A run that fails leaves the figures and their cycle line, but no
-// charts of half-written arrays.
+// printed. A run that fails leaves no figures, no cycle line and no charts:
+// the installation and the project are printed without them.
 TEST_F(Sheet, TheCycleLineAndChartsAreTheCalculationsWhoseFiguresArePrinted) {
     choose(11);
     calculate(3);
@@ -482,14 +482,22 @@ TEST_F(Sheet, TheCycleLineAndChartsAreTheCalculationsWhoseFiguresArePrinted) {
     EXPECT_EQ(line->text, QStringLiteral("Havi ciklus:  Június"));
     EXPECT_NE(find(QStringLiteral("30")), nullptr);
 
-    // A daily run that fails: the monthly figures stay, their frames empty.
+    // Eight collectors and a daily run that fails on a huge draw.
+    m.s.Kollektorszam = 8;
     for (int d = 1; d <= 7; ++d) m.fogy.Fogynapi(1, 0, d) = 100000;
     calculate(1, 8);
     render();
-    line = cycleLine(*page);
-    ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->text, QStringLiteral("Havi ciklus:  Június"));
-    for (const auto& r : page->rects) EXPECT_FALSE(inFrame(r.x1, r.y1 + 0.1, 2));
+    EXPECT_EQ(cycleLine(*page), nullptr);
+    EXPECT_EQ(find(QStringLiteral("A számítás jellege: ")), nullptr);
+    for (const auto& r : page->rects)
+        for (int frame = 0; frame < 3; ++frame) EXPECT_FALSE(inFrame(r.x1, r.y1 + 0.1, frame)) << frame;
+    for (const Text& t : page->texts)
+        for (int frame = 0; frame < 3; ++frame) EXPECT_FALSE(inFrame(t.x, t.top + 0.1, frame)) << t.text.toStdString();
+    const std::vector<Text> energies = column(108, 240, 270);
+    ASSERT_EQ(energies.size(), 3u);
+    for (const Text& t : energies) EXPECT_EQ(t.text, QStringLiteral(" kWh"));
+    EXPECT_NE(find(QStringLiteral(" 8  db")), nullptr);
+    EXPECT_NE(find(QStringLiteral("Melegvíz készítés")), nullptr);
 }
 
 // A system picked on the window after the run is not the one the figures

@@ -4,6 +4,8 @@
 #include "simulation/cycles/run_steps.h"
 #include "simulation/hotwater/submodels.h"
 
+#include <string>
+
 namespace nk {
 
 namespace {
@@ -63,10 +65,24 @@ void warmUp(Model& m, Integer cycle) {
     m.s.Szamitasmod = cycle;
 }
 
-// A failed run shows its error and leaves the normal pointer behind.
+// A failed run shows its error and leaves the normal pointer behind, and no
+// figures: the previous run's would stand beside settings they were not
+// calculated for.
 void reportError(Model& m, const CalcError& e) {
     m.ui->message(calcErrorMessage(e.number()), kCalcErrorTitle, MsgIcon::Exclamation);
     m.ui->setBusy(false);
+    showNoFigures(m);
+}
+
+// A system that can be chosen but has no day simulation is not calculated:
+// zeros in the table would read as its results.
+bool calculable(Model& m) {
+    const int system = ix(m.s.Rendszerszam);
+    if (hasDaySimulation(system)) return true;
+    m.ui->message("A " + std::to_string(system) + ". számú rendszerhez nincs számítás. Válasszon másik rendszert!",
+                  "Csővezeték hőveszteség számítás", MsgIcon::Exclamation);
+    showNoFigures(m);
+    return false;
 }
 
 // The days of the annual and period runs: monthly sums, daily arrays and
@@ -85,6 +101,7 @@ public:
             (r.*f.napok).redim(kDailyDims);
             (r.*f.havi).redim(kMonthlyDims);
         }
+        r.runTotalsComplete = false;
         r.EvesSugarzas = r.EvesKollHo = r.EvesKollHoTar = r.EvesKollHoMed = r.EvesKollHoPuf = 0;
         r.EvesHagyHo = r.EvesHagyHoTar = r.EvesHagyHoMed = 0;
         r.EvesCsoveszteseg = r.EvesSzivattyuperc = r.EvesHagyHoFut = 0;
@@ -194,7 +211,7 @@ private:
 
 void Napiszamitas(Model& m) {
     BusyGuard guard(m);
-    if (!guard.acquired()) return;
+    if (!guard.acquired() || !calculable(m)) return;
     Results& r = m.res;
     try {
         for (const Family& f : kFamilies) {
@@ -229,7 +246,7 @@ void Napiszamitas(Model& m) {
 
 void Haviszamitas(Model& m) {
     BusyGuard guard(m);
-    if (!guard.acquired()) return;
+    if (!guard.acquired() || !calculable(m)) return;
     Results& r = m.res;
     m.ui->setBusy(true);
     try {
@@ -279,7 +296,7 @@ void Haviszamitas(Model& m) {
 
 void Evesszamitas(Model& m) {
     BusyGuard guard(m);
-    if (!guard.acquired()) return;
+    if (!guard.acquired() || !calculable(m)) return;
     try {
         RunAccumulator acc(m, false);
         startLongRun(m, acc, 1, 3);
@@ -288,6 +305,7 @@ void Evesszamitas(Model& m) {
         for (m.clock.Honap = 1; m.clock.Honap <= 12; ++m.clock.Honap)
             if (!recordedMonth(m, dayCounter, acc)) return;
         runTemperatureResults(m);
+        m.res.runTotalsComplete = true;
         Evesgrafikon(m);
         m.ui->setBusy(false);
         runEnergyResults(m, false);
@@ -317,7 +335,7 @@ void countPeriod(Model& m) {
 
 void Idoszakiszamitas(Model& m) {
     BusyGuard guard(m);
-    if (!guard.acquired()) return;
+    if (!guard.acquired() || !calculable(m)) return;
     try {
         RunAccumulator acc(m, true);
         startLongRun(m, acc, m.s.ElsoHonap, 4);
@@ -333,6 +351,7 @@ void Idoszakiszamitas(Model& m) {
             if (c.Honap > 12) c.Honap = 1;
         }
         runTemperatureResults(m);
+        m.res.runTotalsComplete = true;
         m.ui->setBusy(false);
         runEnergyResults(m, true);
         recordShownCalculation(m, 4);

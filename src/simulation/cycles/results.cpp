@@ -143,22 +143,30 @@ void Eredmenykiiras(Model& m) {
     const NumberLocale loc = m.ui->numberLocale();
     ResultTexts& t = r.tablazat;
     // The box is formed from the single-precision run total, step by step in single precision.
-    const Single hundredths = CSng(double(r.EvesCsoveszteseg) * double(100.0f));
-    const Single kwh = CSng(double(hundredths) / double(1000.0f));
-    t.csohoveszteseg = textForm(CSng(Int(kwh) / double(100.0f)), loc);
-    // The rows of the collectors, the conventional heaters and the solar
-    // fraction speak of the whole installation (tank, pool and buffer); the
-    // useful heat and the pipe-loss rows are the tank's. Qkoll is formed in
-    // whole tenths of a kWh, so that where the tank is the only consumer the
-    // displayed Qkoll is always the displayed Qhaszn plus the displayed pipe loss.
+    // An annual or period run that failed left a part of a year in it.
+    if (r.runTotalsComplete) {
+        const Single hundredths = CSng(double(r.EvesCsoveszteseg) * double(100.0f));
+        const Single kwh = CSng(double(hundredths) / double(1000.0f));
+        t.csohoveszteseg = textForm(CSng(Int(kwh) / double(100.0f)), loc);
+    } else {
+        t.csohoveszteseg.clear();
+    }
+    // Every row speaks of the whole installation (tank, pool and buffer).
+    // Where the tank is not the only consumer, the useful heat is every
+    // consumer's too, so that the pipe-loss share and the solar fraction are
+    // what their captions' formulas give from the rows shown. Qkoll is formed
+    // in whole tenths of a kWh, so that the displayed Qkoll is always the
+    // displayed Qhaszn plus the displayed pipe loss.
     const double kollTenths = std::nearbyint(r.EredmKollHo(1).d() * 10);
-    const double tarTenths = std::nearbyint(r.EredmKollHoTar(1).d() * 10);
     const double csoTenths = std::nearbyint(double(r.EredmQcso(1)) * 10);
     const double qkoll = (kollTenths + csoTenths) / 10;
+    t.usefulHeatOfAllConsumers = ix(r.shown.group) != 1;
+    const double hasznTenths =
+        t.usefulHeatOfAllConsumers ? kollTenths : std::nearbyint(r.EredmKollHoTar(1).d() * 10);
     t.tablazat1[0] = textForm(r.EredmQnap(1), loc);
     t.tablazat1[1] = textForm(qkoll, loc);
     t.tablazat1[2] = textForm(r.EredmQcso(1), loc);
-    t.tablazat1[3] = textForm(tarTenths / 10, loc);
+    t.tablazat1[3] = textForm(hasznTenths / 10, loc);
     t.tablazat1[4] = textForm(r.EredmCsoArany2(1), loc) + " %";
     t.tablazat1[5] = textForm(r.EredmHagyHo(1), loc);
     t.tablazat1[6] = textForm(r.EredmFedezet(1), loc) + " %";
@@ -172,6 +180,17 @@ void Eredmenykiiras(Model& m) {
     r.EnergiaAdat(4) = sharePercent(kollTenths / 10, r.EredmQnap(1).d());
     r.EnergiaAdat(5) = r.EredmFedezet(1);
     m.ui->showResults(t);
+}
+
+void showNoFigures(Model& m) {
+    Results& r = m.res;
+    r.shown = {};
+    for (int i = 1; i <= 5; ++i) r.EnergiaAdat(i) = Var();
+    r.tablazat = {};
+    r.tablazat.unit = amountUnit(r.shown.cycle, AmountOver::Run);
+    r.evesgrafikon = {};
+    m.ui->showResults(r.tablazat);
+    m.ui->showChart(r.evesgrafikon);
 }
 
 void Evesgrafikon(Model& m) {

@@ -40,6 +40,12 @@ void recordShownCalculation(Model& m, Integer cycle);
 // Writes the pipe-loss box and the result table.
 void Eredmenykiiras(Model& m);
 
+// A run that ended without its figures: the pipe-loss box, the result
+// table, the bar chart and the data sheet's figures and charts stay empty
+// until a run completes, so that no figure stands beside an installation it
+// was not calculated for.
+void showNoFigures(Model& m);
+
 // The annual bar chart from the monthly sums of the latest annual run.
 void Evesgrafikon(Model& m);
 

@@ -74,6 +74,15 @@ RecordedTemperatures recordedTemperatures(int system) {
     return {hotWaterTanks(system), false};
 }
 
+bool hasDaySimulation(int system) {
+    switch (system) {
+        case 11: case 12: case 13: case 14: case 15: case 16:
+        case 21: case 22:
+        case 41: case 42: case 43: case 44: case 45: return true;
+        default: return false;
+    }
+}
+
 void simulateDay(Model& m) {
     switch (ix(m.s.Rendszerszam)) {
         case 11: Melegvizrendszer11(m); break;

@@ -28,6 +28,10 @@ void dayTypePattern(Model& m, int month);
 // The temperatures a system's day simulation records.
 RecordedTemperatures recordedTemperatures(int system);
 
+// Whether the system has a day simulation: every system that can be chosen
+// but 46.
+bool hasDaySimulation(int system);
+
 // Simulates one day of the system `Rendszerszam`. A system without a day
 // simulation passes the day with every day total at 0.
 void simulateDay(Model& m);

@@ -37,8 +37,14 @@ const struct {
     {"Napenergiából fedezett részarány, Qhaszn/(Qhaszn+Qkieg) ", false},
 };
 
-QString rowLabel(int row, const std::string& unit) {
-    const QString text = QString::fromUtf8(kRows[row].text);
+// Where a pool or a buffer takes heat besides the tank, the useful heat is
+// every consumer's.
+constexpr const char* kUsefulHeatOfAllConsumers = "Fogyasztókba bevitt hasznos napenergia, Qhaszn";
+
+QString rowLabel(int row, const ResultTexts& texts) {
+    const QString text = QString::fromUtf8(row == 3 && texts.usefulHeatOfAllConsumers ? kUsefulHeatOfAllConsumers
+                                                                                       : kRows[row].text);
+    const std::string& unit = texts.unit;
     return kRows[row].amount ? text + QStringLiteral(" ") + qs(unit) : text;
 }
 
@@ -130,8 +136,10 @@ void FrmKombinalt::buildVisibleArea() {
 
     Frame6 = new QGroupBox(QStringLiteral("Számított értékek"), this);
     Frame6->setGeometry(twRect(105, 3990, 6525, 2670));
+    ResultTexts beforeAnyRun;
+    beforeAnyRun.unit = amountUnit(m_.res.shown.cycle, AmountOver::Run);
     for (int i = 0; i < 7; ++i) {
-        Text2[i] = new QLineEdit(rowLabel(i, amountUnit(m_.res.shown.cycle, AmountOver::Run)), Frame6);
+        Text2[i] = new QLineEdit(rowLabel(i, beforeAnyRun), Frame6);
         Text2[i]->setGeometry(twRect(210, 315 + 315 * i, 5000, 300));
         Text2[i]->setReadOnly(true);
         Text2[i]->setFocusPolicy(Qt::NoFocus);
@@ -584,7 +592,7 @@ void FrmKombinalt::showChart(const AnnualChart& chart) { Picture3->setChart(char
 void FrmKombinalt::showResults(const ResultTexts& texts) {
     csohoveszteseg->setText(qs(texts.csohoveszteseg));
     for (int i = 0; i < 7; ++i) {
-        Text2[i]->setText(rowLabel(i, texts.unit));
+        Text2[i]->setText(rowLabel(i, texts));
         tablazat1[i]->setText(qs(texts.tablazat1[std::size_t(i)]));
     }
 }

@@ -29,6 +29,7 @@
 
 #include "radiation/radiation.h"
 #include "simulation/cycles/drivers.h"
+#include "simulation/cycles/run_steps.h"
 #include "state/defaults.h"
 #include "support/recording_ui.h"
 
@@ -303,7 +304,9 @@ std::vector<std::string> groupHashes(const Model& m, std::ostream* listing) {
 
 // --- The runs --------------------------------------------------------------------
 
-constexpr int kSystems[] = {11, 12, 13, 14, 15, 16, 21, 22, 41, 42, 43, 44, 45, 46};
+// System 46 is not among them: it has no day simulation, and a run of it
+// ends with a message before any step (the cycles' own tests hold that).
+constexpr int kSystems[] = {11, 12, 13, 14, 15, 16, 21, 22, 41, 42, 43, 44, 45};
 
 bool withTanks(int s) { return s != 21 && s != 22 && s != 46; }
 bool withPool(int s) { return s == 21 || s == 22 || (s >= 41 && s <= 43) || s == 45; }
@@ -631,6 +634,8 @@ TEST(BitIdentity, EveryRawResultOfEveryRunKeepsItsBits) {
         for (std::string field; std::getline(is, field, '\t');) fields.push_back(field);
         const std::string name = fields.front();
         fields.erase(fields.begin());
+        // The reference still holds the zeros system 46 once gave.
+        if (!hasDaySimulation(std::stoi(name))) continue;
         reference[name] = fields;
     }
     ASSERT_EQ(reference.size(), outcomes.size()) << "runs in the reference and in the test";

@@ -85,28 +85,65 @@ TEST_F(Cycles, ResultTableTexts) {
     for (int i = 0; i < 7; ++i) EXPECT_EQ(t.tablazat1[std::size_t(i)], expected[i]) << i;
 }
 
-// Where a pool or a building takes heat besides the tank, the rows of the
-// collectors, the conventional heaters and the solar fraction, and the data
-// sheet's energy lines, are the whole installation's; the useful heat and
-// the pipe-loss rows stay the tank's.
+// Where a pool or a building takes heat besides the tank, every row and the
+// data sheet's energy lines are the whole installation's, the useful heat
+// included; a hot-water system's useful heat is its tank's.
 TEST_F(Cycles, InstallationRowsAreTheWholeInstallations) {
     Results& r = m.res;
     r.EredmQnap(1) = 7694.8;
     r.EredmQcso(1) = 0.0f;
     r.EredmKollHo(1) = 4469.6;
-    r.EredmKollHoTar(1) = 0.0;
+    r.EredmKollHoTar(1) = 1000.0;
     r.EredmCsoArany2(1) = 0.0;
     r.EredmHagyHo(1) = 34712.3;
     r.EredmHagyHoTar(1) = 1404.6;
     r.EredmFedezet(1) = 11.4f;
     r.EredmFedezetTar(1) = 61.0f;
-    Eredmenykiiras(m);
-    const char* expected[] = {"7694,8", "4469,6", "0", "0", "0 %", "34712,3", "11,4 %"};
-    for (int i = 0; i < 7; ++i) EXPECT_EQ(r.tablazat.tablazat1[std::size_t(i)], expected[i]) << i;
-    EXPECT_EQ(r.EnergiaAdat(2).d(), 4469.6);
-    EXPECT_EQ(r.EnergiaAdat(3).d(), 34712.3);
-    EXPECT_EQ(r.EnergiaAdat(4).d(), 58.08);  // 4469.6 / 7694.8, cut to two decimals
-    EXPECT_EQ(r.EnergiaAdat(5).d(), double(11.4f));
+    const struct {
+        int group;
+        const char* qhaszn;
+    } cases[] = {{4, "4469,6"}, {2, "4469,6"}, {1, "1000"}};
+    for (const auto& c : cases) {
+        r.shown.group = c.group;
+        Eredmenykiiras(m);
+        const char* expected[] = {"7694,8", "4469,6", "0", c.qhaszn, "0 %", "34712,3", "11,4 %"};
+        for (int i = 0; i < 7; ++i) EXPECT_EQ(r.tablazat.tablazat1[std::size_t(i)], expected[i]) << c.group << " " << i;
+        EXPECT_EQ(r.tablazat.usefulHeatOfAllConsumers, c.group != 1);
+        EXPECT_EQ(r.EnergiaAdat(2).d(), 4469.6);
+        EXPECT_EQ(r.EnergiaAdat(3).d(), 34712.3);
+        EXPECT_EQ(r.EnergiaAdat(4).d(), 58.08);  // 4469.6 / 7694.8, cut to two decimals
+        EXPECT_EQ(r.EnergiaAdat(5).d(), double(11.4f));
+    }
+}
+
+// The rows as a pool or combined system's runs show them: Qkoll is Qhaszn
+// plus Qcső, and the pipe-loss share and the solar fraction are their
+// captions' formulas of the figures shown.
+TEST_F(Cycles, RowsOfPoolAndCombinedSystemsMeetTheirCaptionsFormulas) {
+    const NumberLocale loc = NumberLocale::decimalComma();
+    auto shown = [](const std::string& t) {
+        std::string dot = t.substr(0, t.find(' '));
+        for (char& c : dot)
+            if (c == ',') c = '.';
+        return std::stod(dot);
+    };
+    auto percent = [&](double a, double b) { return textForm(CSng(sharePercent(a, b)), loc) + " %"; };
+    for (int system : {21, 22, 41, 42, 43, 44, 45}) {
+        for (Integer cycle : {1, 2, 3, 4}) {
+            m.s.Rendszerszam = system;
+            m.s.Rendszerkategoria = system / 10;
+            run(cycle);
+            ASSERT_TRUE(ui.messages.empty()) << system;
+            const auto& t = m.res.tablazat.tablazat1;
+            const double qkoll = shown(t[1]), qcso = shown(t[2]), qhaszn = shown(t[3]), qkieg = shown(t[5]);
+            const std::string where = std::to_string(system) + " cycle " + std::to_string(cycle);
+            EXPECT_TRUE(m.res.tablazat.usefulHeatOfAllConsumers) << where;
+            EXPECT_NEAR(qkoll, qhaszn + qcso, 1e-6) << where;
+            EXPECT_GT(qhaszn, 0) << where;  // so that the fraction's formula is put to the test
+            EXPECT_EQ(t[4], textForm(sharePercent(qcso, qhaszn), loc) + " %") << where;
+            EXPECT_EQ(t[6], percent(qhaszn, qhaszn + qkieg)) << where;
+        }
+    }
 }
 
 // The table's amounts cover the run; the charts' bars an hour, a day or a
@@ -322,21 +359,36 @@ TEST_F(Cycles, System12AfterSystem11ShowsNoPipeLoss) {
     }
 }
 
-TEST_F(Cycles, SystemWithoutDaySimulationGivesZerosWithoutAnError) {
+// What a run leaves when it ends without figures: an empty table, pipe-loss
+// box and bar chart, and nothing for the data sheet.
+void expectNoFigures(const Model& m, const std::string& where) {
+    const Results& r = m.res;
+    EXPECT_EQ(r.tablazat.csohoveszteseg, "") << where;
+    for (const std::string& cell : r.tablazat.tablazat1) EXPECT_EQ(cell, "") << where;
+    EXPECT_FALSE(r.evesgrafikon.drawn) << where;
+    for (int i = 1; i <= 5; ++i) EXPECT_TRUE(r.EnergiaAdat(i).isEmpty()) << where << " " << i;
+    EXPECT_EQ(r.shown.cycle, 0) << where;
+    EXPECT_FALSE(r.shown.arraysHoldIt) << where;
+}
+
+TEST_F(Cycles, SystemWithoutDaySimulationEndsWithAMessageAndNoFigures) {
     m.s.Rendszerszam = 46;
+    m.s.Rendszerkategoria = 4;
     for (Integer cycle : {1, 2, 3, 4}) {
+        ui.messages.clear();
         run(cycle);
-        EXPECT_TRUE(ui.messages.empty()) << cycle;
-        EXPECT_EQ(m.res.tablazat.tablazat1[0], "0") << cycle;
-        EXPECT_EQ(m.res.tablazat.tablazat1[4], "0 %") << cycle;
-        EXPECT_EQ(m.res.tablazat.tablazat1[6], "0 %") << cycle;
+        ASSERT_EQ(ui.messages.size(), 1u) << cycle;
+        EXPECT_EQ(ui.messages[0].text, "A 46. számú rendszerhez nincs számítás. Válasszon másik rendszert!");
+        EXPECT_EQ(ui.messages[0].icon, MsgIcon::Exclamation);
+        expectNoFigures(m, "cycle " + std::to_string(cycle));
+        EXPECT_FALSE(m.calculating);
     }
-    const AnnualChart& c = m.res.evesgrafikon;
-    EXPECT_EQ(c.scaleLabel, "0");
-    for (int k = 0; k < 12; ++k) {
-        EXPECT_EQ(c.qnap[k].height, 0);
-        EXPECT_EQ(c.qkieg[k].top, 3000);
-    }
+    // The choice itself stays.
+    EXPECT_EQ(ix(m.s.Rendszerszam), 46);
+    m.s.Rendszerszam = 45;
+    run(3);
+    EXPECT_NE(m.res.tablazat.tablazat1[0], "");
+    EXPECT_TRUE(m.res.evesgrafikon.drawn);
 }
 
 TEST_F(Cycles, YearWithoutCollectorHeatIsNotAnError) {
@@ -349,16 +401,22 @@ TEST_F(Cycles, YearWithoutCollectorHeatIsNotAnError) {
 }
 
 // A hot-water day of 100000 l: more steps in an hour than 16 bits hold.
-TEST_F(Cycles, EveryCycleReportsACalculationErrorAndKeepsTheTable) {
+TEST_F(Cycles, EveryCycleReportsACalculationErrorAndLeavesNoFigures) {
     class BusyUi : public testing::RecordingUi {
     public:
         void setBusy(bool b) override { busy = b; }
+        void showResults(const ResultTexts& t) override { shown = t; }
         bool busy = false;
+        ResultTexts shown;
     } busyUi;
     m.ui = &busyUi;
-    const ResultTexts before = m.res.tablazat;
-    for (int d = 1; d <= 7; ++d) m.fogy.Fogynapi(1, 0, d) = 100000;
+    Var usual[8];
+    for (int d = 1; d <= 7; ++d) usual[d] = m.fogy.Fogynapi(1, 0, d);
     for (Integer cycle : {1, 2, 3, 4}) {
+        for (int d = 1; d <= 7; ++d) m.fogy.Fogynapi(1, 0, d) = usual[d];
+        run(3);  // the figures of sound settings first
+        ASSERT_NE(m.res.tablazat.tablazat1[0], "");
+        for (int d = 1; d <= 7; ++d) m.fogy.Fogynapi(1, 0, d) = 100000;
         busyUi.messages.clear();
         run(cycle);
         ASSERT_EQ(busyUi.messages.size(), 1u) << cycle;
@@ -367,9 +425,28 @@ TEST_F(Cycles, EveryCycleReportsACalculationErrorAndKeepsTheTable) {
         EXPECT_EQ(busyUi.messages[0].title, "Számítási hiba");
         EXPECT_EQ(busyUi.messages[0].icon, MsgIcon::Exclamation);
         EXPECT_FALSE(busyUi.busy) << cycle;
-        EXPECT_EQ(m.res.tablazat.tablazat1, before.tablazat1) << cycle;
+        expectNoFigures(m, "cycle " + std::to_string(cycle));
+        EXPECT_EQ(busyUi.shown.tablazat1, m.res.tablazat.tablazat1) << "the window is told";
         EXPECT_FALSE(m.calculating);
     }
+}
+
+// A failed year leaves a part of a year in the run totals: the pipe-loss
+// box, which the daily and monthly runs keep, stays empty until a year or
+// period completes.
+TEST_F(Cycles, APipeLossBoxOfAFailedYearStaysEmptyUntilAYearCompletes) {
+    const std::string box = m.res.tablazat.csohoveszteseg;
+    ASSERT_NE(box, "");
+    Var usual[8];
+    for (int d = 1; d <= 7; ++d) usual[d] = m.fogy.Fogynapi(1, 0, d), m.fogy.Fogynapi(1, 0, d) = 100000;
+    run(3);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    for (int d = 1; d <= 7; ++d) m.fogy.Fogynapi(1, 0, d) = usual[d];
+    run(1);
+    EXPECT_NE(m.res.tablazat.tablazat1[0], "");
+    EXPECT_EQ(m.res.tablazat.csohoveszteseg, "");
+    run(3);
+    EXPECT_NE(m.res.tablazat.csohoveszteseg, "");  // another random year than the first
 }
 
 TEST_F(Cycles, ARequestDuringARunIsRefused) {
