@@ -14,11 +14,32 @@ bool isActiveCollector(const Settings& s, int type, int model) {
     return ix(s.Kollektortipus) == type && ix(s.Kollektormodell) == model;
 }
 
-void storeCollectorFigures(Catalogue& k, int type, int model, const CollectorFigures& f) {
+namespace {
+
+void storeFigures(Catalogue& k, int type, int model, const CollectorFigures& f) {
     k.KatFelulet(type, model) = f.area;
     k.KatA(type, model) = f.a;
     k.KatB(type, model) = f.b;
     k.KatC(type, model) = f.c;
+}
+
+}  // namespace
+
+Single totalCollectorArea(Single area, double count) {
+    const NumberLocale point{".", ""};
+    const double shown = localeRead(textForm(area, point), point).value_or(0.0);
+    return CSng(Int(shown * count * 100 + 0.5) / 100);
+}
+
+void storeCollectorFigures(Model& m, int type, int model, const CollectorFigures& f) {
+    storeFigures(m.kat, type, model, f);
+    Settings& s = m.s;
+    if (!isActiveCollector(s, type, model)) return;
+    s.Kollektorfelulet = m.kat.KatFelulet(type, model);
+    s.Osszfelulet = totalCollectorArea(f.area, s.Kollektorszam.d());
+    s.KollA = m.kat.KatA(type, model);
+    s.KollB = m.kat.KatB(type, model);
+    s.KollC = m.kat.KatC(type, model);
 }
 
 int addCollectorModel(Catalogue& k, int type, const std::string& name, const CollectorFigures& f) {
@@ -28,7 +49,7 @@ int addCollectorModel(Catalogue& k, int type, const std::string& name, const Col
         k.reallocatePreserving(k.KatMaxIndex);
     }
     const int model = k.KatDarab(type) - 1;
-    storeCollectorFigures(k, type, model, f);
+    storeFigures(k, type, model, f);
     k.KatNev(type, model) = name;
     return model;
 }

@@ -25,8 +25,16 @@ bool isProtectedCollectorName(std::string_view name);
 // The model is the active settings' collector: its row must stay.
 bool isActiveCollector(const Settings& s, int type, int model);
 
-// Overwrites the figures of a model; its name stays.
-void storeCollectorFigures(Catalogue& k, int type, int model, const CollectorFigures& f);
+// Overwrites the figures of a model; its name stays. Where the active
+// settings use the model, their collector figures follow (area, total area,
+// A, B and C): the catalogue holds one copy of a model, and what is
+// calculated, printed and saved must be the model as it now holds it.
+void storeCollectorFigures(Model& m, int type, int model, const CollectorFigures& f);
+
+// The total area of `count` collectors of `area` each, as the settings
+// window shows it: the area as its caption shows it (seven digits) times
+// the count, to hundredths.
+Single totalCollectorArea(Single area, double count);
 
 // Appends a model to `type`'s list, raising `KatMaxIndex` (and the arrays'
 // bound with it) when the type's new count exceeds it; returns its index.

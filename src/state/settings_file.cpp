@@ -7,6 +7,7 @@
 
 #include "platform/codepage.h"
 #include "radiation/radiation.h"
+#include "state/catalogue_edit.h"
 #include "state/defaults.h"
 #include "state/working_copies.h"
 
@@ -575,12 +576,8 @@ void copyActiveToWorking(Model& m) {
     s.BeallKollektorszam = CInt(s.Kollektorszam);
     s.BeallKollektortipus = CInt(s.Kollektortipus);
     s.BeallKollektormodell = CInt(s.Kollektormodell);
-    // The total area as the window shows it: the area per collector as its
-    // caption shows it (seven digits) times the count, to hundredths.
-    const double area = localeRead(textForm(k.KatFelulet(s.BeallKollektortipus, s.BeallKollektormodell), kFileNotation),
-                                   kFileNotation)
-                            .value_or(0.0);
-    s.BeallOsszfelulet = CSng(Int(area * s.BeallKollektorszam * 100 + 0.5) / 100);
+    s.BeallOsszfelulet = totalCollectorArea(k.KatFelulet(s.BeallKollektortipus, s.BeallKollektormodell),
+                                            s.BeallKollektorszam);
     s.BeallAutomod = s.Automod;
     loadWorkingController(m);
     s.BeallDolesszog = s.Dolesszog;

@@ -152,12 +152,44 @@ TEST_F(CatalogueEdit, ActiveCollectorAndProtectedNames) {
 
 TEST_F(CatalogueEdit, StoringFiguresKeepsTheName) {
     add(4, "Saját");
-    storeCollectorFigures(m.kat, 4, 1, {3.25f, Var(0.81), Var(2.5), 0.004f});
+    storeCollectorFigures(m, 4, 1, {3.25f, Var(0.81), Var(2.5), 0.004f});
     EXPECT_EQ(m.kat.KatNev(4, 1), "Saját");
     EXPECT_EQ(m.kat.KatFelulet(4, 1), 3.25f);
     EXPECT_EQ(m.kat.KatA(4, 1).d(), 0.81);
     EXPECT_EQ(m.kat.KatB(4, 1).d(), 2.5);
     EXPECT_EQ(m.kat.KatC(4, 1), 0.004f);
+}
+
+// The catalogue holds one copy of a model: a change to the model the active
+// settings use reaches what is calculated, printed and saved at once, and
+// the total area is formed as the settings window forms it.
+TEST_F(CatalogueEdit, TheActiveSettingsFollowAChangeToTheirModel) {
+    const int user = add(3, "Y3");
+    const struct {
+        int model;
+        bool follows;
+    } cases[] = {{user, true}, {0, false}};
+    for (const auto& c : cases) {
+        m.s.Kollektortipus = 3;
+        m.s.Kollektormodell = user;
+        m.s.Kollektorszam = 3;
+        m.s.Kollektorfelulet = 7.5f;
+        m.s.Osszfelulet = 22.5;
+        m.s.KollA = m.s.KollB = m.s.KollC = Var(0.5);
+        storeCollectorFigures(m, 3, c.model, {9.5f, Var(0.75), Var(3.25), 0.015f});
+        EXPECT_EQ(m.s.Kollektorfelulet.d(), c.follows ? 9.5 : 7.5) << c.model;
+        EXPECT_EQ(m.s.Osszfelulet.d(), c.follows ? 28.5 : 22.5) << c.model;
+        EXPECT_EQ(m.s.KollA.d(), c.follows ? 0.75 : 0.5) << c.model;
+        EXPECT_EQ(m.s.KollB.d(), c.follows ? 3.25 : 0.5) << c.model;
+        EXPECT_EQ(m.s.KollC.d(), c.follows ? double(0.015f) : 0.5) << c.model;
+    }
+}
+
+TEST(TotalCollectorArea, IsTheShownAreaTimesTheCountToHundredths) {
+    EXPECT_EQ(totalCollectorArea(1.78f, 3), 5.34f);  // not 1.7799999713897705 × 3
+    EXPECT_EQ(totalCollectorArea(9.5f, 3), 28.5f);
+    EXPECT_EQ(totalCollectorArea(2.345f, 1), 2.35f);
+    EXPECT_EQ(totalCollectorArea(1234.5f, 2), 2469.0f);
 }
 
 }  // namespace

@@ -769,5 +769,31 @@ TEST_F(CollectorEditor, AHandedBackModelReachesTheCalculationThroughOk) {
     EXPECT_EQ(m().s.Osszfelulet.d(), double(5.34f));
 }
 
+// The model in use changed in the catalogue, then the settings thrown away:
+// the calculation, the window and a save agree on the model as the
+// catalogue now holds it.
+TEST_F(CollectorEditor, AChangedModelInUseStaysOneModelAfterMegsem) {
+    enter(e->Text2, QStringLiteral("7,5"));
+    addModel(QStringLiteral("Y3"));
+    closeWithBezar();
+    w->Command1_Click();  // "&OK": Y3 in use, three of them
+    ASSERT_EQ(m().s.Osszfelulet.d(), 22.5);
+    calc->Command1_Click();
+    openEditor();
+    chooseModel(ix(m().s.Kollektormodell));
+    enter(e->Text2, QStringLiteral("9,5"));
+    messages.answers = {Answer::Yes};
+    e->Command1->click();
+    closeWithBezar();
+    w->Command2_Click();  // "&Mégsem"
+    EXPECT_EQ(m().s.Kollektorfelulet.d(), 9.5);
+    EXPECT_EQ(m().s.Osszfelulet.d(), 28.5);
+    calc->Command1_Click();
+    EXPECT_EQ(w->Combo5->currentText(), QStringLiteral("Y3"));
+    EXPECT_EQ(w->Label64->text(), QStringLiteral("9,5"));
+    EXPECT_EQ(w->Label65->text(), QStringLiteral("28,5"));
+    EXPECT_EQ(m().s.BeallOsszfelulet, 28.5f);
+}
+
 }  // namespace
 }  // namespace nk::ui

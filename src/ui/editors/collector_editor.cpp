@@ -268,7 +268,7 @@ void Hatasfok::Command1_Click() {
         showRow();
         return;
     }
-    storeCollectorFigures(k, t, mm, *f);
+    storeCollectorFigures(m_, t, mm, *f);
     Combo1_Click();  // the model stays chosen and is shown as stored
     Text1->clear();
 }
