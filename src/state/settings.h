@@ -29,6 +29,10 @@ struct PipeData {
 // R = (1 / (λ × 6.28318)) × (Log((D + s + s) / D) / Log(2.7182)), stored as a single.
 Single insulationResistance(double D, double s, Single lambda);
 
+// The remark takes at most this many lines: the data sheet has room for
+// no more between the project rows and the collectors' section.
+constexpr int kRemarkLines = 5;
+
 struct ProjectTexts {
     std::string Letesitmenynev, Letesitmenyjelleg, Letesitmenyirszam, Letesitmenyvaros, Letesitmenyutca,
         Letesitmenytelefon, Letesitmenytelefax, Megrendelonev, Megrendeloirszam, Megrendelovaros, Megrendeloutca,

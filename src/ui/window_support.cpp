@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QMessageBox>
@@ -12,6 +14,7 @@
 #include <QPrintDialog>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <algorithm>
 
 namespace nk::ui {
 
@@ -189,6 +192,44 @@ bool FieldChecks::commit() {
 bool FieldChecks::run(FieldEdit* field) {
     field->setModified(false);
     return checks_.at(field)();
+}
+
+namespace {
+
+bool isLineBreak(QChar c) {
+    return c == QLatin1Char('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+int lineBreaks(const QString& text) { return int(std::count_if(text.begin(), text.end(), isLineBreak)); }
+
+}  // namespace
+
+int LineLimitedEdit::breaksLeft() const {
+    const int kept = lineBreaks(toPlainText()) - lineBreaks(textCursor().selectedText());
+    return std::max(0, maxLines_ - 1 - kept);
+}
+
+void LineLimitedEdit::keyPressEvent(QKeyEvent* e) {
+    // Enter with or without Shift breaks a line.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && breaksLeft() == 0) {
+        QApplication::beep();
+        e->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(e);
+}
+
+void LineLimitedEdit::insertFromMimeData(const QMimeData* source) {
+    if (!source->hasText()) return;
+    QString text = source->text();
+    const int left = breaksLeft();
+    int seen = 0;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (isLineBreak(text[i]) && ++seen > left) {
+            text.truncate(i);
+            break;
+        }
+    insertPlainText(text);
 }
 
 }  // namespace nk::ui

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QIcon>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -149,6 +150,24 @@ private:
     QWidget* window_;
     std::map<const FieldEdit*, std::function<bool()>> checks_;
     QPointer<FieldEdit> pending_;  // left, not yet checked
+};
+
+// A text box of at most `maxLines` lines. A key or a paste that would add
+// lines beyond them adds what fits (a line break that does not fit is not
+// taken, nor what follows it in a paste); a text set by the program is
+// shown as it is.
+class LineLimitedEdit : public QPlainTextEdit {
+public:
+    LineLimitedEdit(int maxLines, QWidget* parent) : QPlainTextEdit(parent), maxLines_(maxLines) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    // Line breaks the text may still take once the selection is replaced.
+    int breaksLeft() const;
+    int maxLines_;
 };
 
 }  // namespace nk::ui

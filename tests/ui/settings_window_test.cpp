@@ -1,5 +1,6 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QClipboard>
 #include <QLocale>
 #include <QScrollBar>
 #include <functional>
@@ -362,6 +363,58 @@ TEST_F(SettingsOpen, ARemarkOfSeveralLinesKeepsItsLines) {
     calc->Command1_Click();
     EXPECT_EQ(w->Text11->blockCount(), 3);
     EXPECT_EQ(w->Text11->toPlainText(), QStringLiteral("egy\nketto\nharom"));
+}
+
+// "(max. 5 sor)": a sixth line is not taken, by Enter (with or without
+// Shift) nor by a paste, which keeps what fits; a line break typed where it
+// does not add a line is taken.
+TEST_F(SettingsOpen, TheRemarkTakesAtMostFiveLines) {
+    QPlainTextEdit* box = w->Text11;
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("1"));
+    for (const char* line : {"2", "3", "4", "5"}) {
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, QString::fromUtf8(line));
+    }
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(box, Qt::Key_Enter);
+    QTest::keyClick(box, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(box, QStringLiteral("x"));
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("1\n2\n3\n4\n5x"));
+
+    // A paste into the second line: its first line joins it, the rest does not fit.
+    QTextCursor c = box->textCursor();
+    c.setPosition(3);
+    box->setTextCursor(c);
+    QApplication::clipboard()->setText(QStringLiteral("a\nb\nc"));
+    box->paste();
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("1\n2a\n3\n4\n5x"));
+
+    // With two lines selected across a break, Enter replaces them by one break.
+    c.setPosition(2);
+    c.setPosition(6, QTextCursor::KeepAnchor);  // "2a", its break and "3"
+    box->setTextCursor(c);
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("1\n\n\n4\n5x"));
+    QApplication::clipboard()->setText(QStringLiteral("p\nq"));
+    box->paste();
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("1\n\np\n4\n5x"));
+
+    w->commitEdits();
+    EXPECT_EQ(m().s.beallProjekt.Megjegyzes, "1\r\n\r\np\r\n4\r\n5x");
+}
+
+// A file may hold a longer remark: the box shows it whole and takes no
+// further line.
+TEST_F(SettingsOpen, ALongerRemarkFromAFileIsShownWhole) {
+    m().s.projekt.Megjegyzes = "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7";
+    w->Command2_Click();
+    calc->Command1_Click();
+    EXPECT_EQ(w->Text11->blockCount(), 7);
+    w->Text11->setFocus();
+    w->Text11->moveCursor(QTextCursor::End);
+    QTest::keyClick(w->Text11, Qt::Key_Return);
+    EXPECT_EQ(w->Text11->blockCount(), 7);
 }
 
 TEST_F(SettingsOpen, CancellingTwiceKeepsTheListsWhole) {

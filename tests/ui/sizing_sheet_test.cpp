@@ -198,6 +198,25 @@ TEST_F(Sheet, ProjectRowsFollowLineByLineAndARemarkKeepsItsColumn) {
     EXPECT_NE(find(QStringLiteral("Vázlat:")), nullptr);
 }
 
+// A file may hold a longer remark than the window lets be typed: the sheet
+// prints its first five lines and nothing over the collectors' section.
+TEST_F(Sheet, ARemarkPrintsNoMoreThanItsFiveLines) {
+    const struct {
+        const char* remark;
+        int lines;
+    } cases[] = {{"1\r\n2\r\n3\r\n4\r\n5", 5}, {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8", 5}, {"1\r\n2", 2}};
+    for (const auto& c : cases) {
+        m.s.projekt.Megjegyzes = c.remark;
+        render();
+        const std::vector<Text> remark = column(47, 29 + 4 * lineHeight(9) - kTol, 300);
+        ASSERT_EQ(int(remark.size()), c.lines) << c.remark;
+        for (int i = 0; i < c.lines; ++i) EXPECT_EQ(remark[std::size_t(i)].text, QString::number(i + 1));
+        const Text* heading = find(QStringLiteral("NAPKOLLEKTOROK"));
+        ASSERT_NE(heading, nullptr);
+        EXPECT_LT(remark.back().top + lineHeight(9), heading->top + kTol) << c.remark;
+    }
+}
+
 TEST_F(Sheet, CollectorValuesAreNumbersInTheLocalesNotation) {
     m.s.Kollektortipus = 6;
     m.s.Kollektormodell = 0;

@@ -84,6 +84,13 @@ PrintedSystem printedSystem(const Model& m) {
     return {m.s.Rendszerszam, m.s.Rendszerkategoria};
 }
 
+// The remark's first lines, as many as the sheet has room for: a file may
+// hold more than the settings window lets be typed.
+QString remarkInItsRoom(const std::string& remark) {
+    const QString crLf = QStringLiteral("\r\n");
+    return q(remark).split(crLf).mid(0, kRemarkLines).join(crLf);
+}
+
 QString collectorTypeName(int type) {
     static const char* const kNames[] = {"Vákuumcsöves kollektor", "Vákuumos síkkollektor",
                                          "Szelektív síkkollektor", "Nem szelektív síkkollektor",
@@ -471,7 +478,7 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const 
     w.print(QStringLiteral("Megjegyzés: "), false);
     w.lineStart(47);
     w.atX(47);
-    w.print(q(s.projekt.Megjegyzes), true);
+    w.print(remarkInItsRoom(s.projekt.Megjegyzes), true);
     w.lineStart(0);
     w.at(120, 30);
     w.print(QStringLiteral("Vázlat:"), true);

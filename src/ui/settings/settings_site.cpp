@@ -91,7 +91,7 @@ void FrmBeallitasok::buildProjectTexts(Column& column) {
     line(bottom, 14, "A méretezést készítette:", kRow);
     label(bottom, QStringLiteral("Megjegyzés:"), 8, 2 * kRow, 80);
     label(bottom, QStringLiteral("(max. 5 sor)"), 8, 3 * kRow - 4, 80);
-    Text11 = new QPlainTextEdit(bottom);
+    Text11 = new LineLimitedEdit(kRemarkLines, bottom);
     Text11->setGeometry(90, 2 * kRow, w - 98, 78);
     setBoxColour(Text11, windowBackground());
     Text11->installEventFilter(this);
