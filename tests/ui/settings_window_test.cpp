@@ -365,6 +365,25 @@ TEST_F(SettingsOpen, ARemarkOfSeveralLinesKeepsItsLines) {
     EXPECT_EQ(w->Text11->toPlainText(), QStringLiteral("egy\nketto\nharom"));
 }
 
+// The model box is editable, but a name typed into it chooses nothing:
+// whenever the window opens it shows the committed model's name.
+TEST_F(SettingsOpen, TheModelBoxOpensOnTheCommittedModelsName) {
+    const QString committed = w->Combo5->itemText(w->Combo5->currentIndex());
+    for (bool ok : {true, false}) {
+        w->Combo5->setFocus();
+        w->Combo5->lineEdit()->selectAll();
+        QTest::keyClicks(w->Combo5, QStringLiteral("X2"));
+        if (ok)
+            QTest::keyClick(w->Combo5, Qt::Key_Return);  // presses "&OK"
+        else
+            w->Command2_Click();
+        ASSERT_FALSE(w->isVisible()) << ok;
+        calc->Command1_Click();
+        EXPECT_EQ(w->Combo5->currentText(), committed) << ok;
+        EXPECT_EQ(w->Combo5->lineEdit()->text(), committed) << ok;
+    }
+}
+
 // "(max. 5 sor)": a sixth line is not taken, by Enter (with or without
 // Shift) nor by a paste, which keeps what fits; a line break typed where it
 // does not add a line is taken.

@@ -147,6 +147,13 @@ void FrmBeallitasok::loadCollectorChoice(bool cancelling) {
     fillModelList();
     selectIndex(Combo5, CInt(s.Kollektormodell), [this] { Combo5_Click(); });
     s.BeallKollektormodell = CInt(s.Kollektormodell);
+    showChosenModelName();
+}
+
+void FrmBeallitasok::showChosenModelName() {
+    // A name typed into the editable box chooses nothing: the box shows the
+    // chosen model's name whatever was left typed in it.
+    Combo5->setEditText(Combo5->itemText(Combo5->currentIndex()));
 }
 
 void FrmBeallitasok::loadLosses() {

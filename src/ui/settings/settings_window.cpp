@@ -113,6 +113,7 @@ void FrmBeallitasok::Form_Activate() {
     // The calculation window edits the pipe data too, and its picker the
     // active system: the window opens on both as they are now.
     showPipeFields();
+    showChosenModelName();
     loadWorkingSystemChoice(m_);
     cmdRendszertip_Click(m_.s.BeallRendszerkategoria);
 }

@@ -314,6 +314,7 @@ private:
     void loadController();
     void loadTilt();
     void loadCollectorChoice(bool cancelling);
+    void showChosenModelName();
     void loadLosses();
     void loadHotWater();
     void loadTankHeating();
