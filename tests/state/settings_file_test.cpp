@@ -386,5 +386,24 @@ TEST_F(SettingsFile, EachPoolExposureTheWindowOffersReadsBack) {
     }
 }
 
+// Bytes that Windows-1250 leaves undefined, in a project text and a model's
+// name, stay as they were through opening and saving, whether the file came
+// in that code page or in UTF-8.
+TEST_F(SettingsFile, BytesTheCodePageLeavesUndefinedAreKeptThroughASave) {
+    const std::string odd = "\x81\x83\x88\x90\x98";
+    std::string file = withLine(written(m), 2, "1.8,.65,1.2,.008,\"N\xE9vtelen " + odd + "\"");
+    file = withLine(file, kSystemLine + 8, "\"" + odd + " Kov\xE1" "cs Kft.\"");  // the customer
+    for (const std::string& bytes : {file, fromWindows1250(file)}) {
+        Model back;
+        Alapertekek(back);
+        const SettingsFileRead r = readSettingsFile(bytes, back);
+        ASSERT_TRUE(r.ok) << r.problem;
+        copyActiveToWorking(back);
+        const SettingsFileWrite w = writeSettingsFile(back);
+        ASSERT_TRUE(w.ok) << w.field;
+        EXPECT_TRUE(w.bytes == file);
+    }
+}
+
 }  // namespace
 }  // namespace nk
