@@ -257,6 +257,20 @@ std::string withLine(const std::string& bytes, std::size_t n, const std::string&
     return bytes.substr(0, at) + line + bytes.substr(end);
 }
 
+// Replaces item `item` (from 0) of line `n` (from 0).
+std::string withItem(const std::string& bytes, std::size_t n, std::size_t item, const std::string& value) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < n; ++i) at = bytes.find("\r\n", at) + 2;
+    for (std::size_t i = 0; i < item; ++i) at = bytes.find(',', at) + 1;
+    const std::size_t end = std::min(bytes.find(',', at), bytes.find("\r\n", at));
+    return bytes.substr(0, at) + value + bytes.substr(end);
+}
+
+// Lines of the start-up file.
+constexpr std::size_t kCollectorLine = 17, kModeLine = 18, kJanuaryLine = 19, kConstantLine = 163, kTiltLine = 175,
+                      kHotWaterLine = 176, kFirstProfileLine = 182, kTankProgrammeLine = 2870,
+                      kFirstSwitchLine = 2872, kTankLine = 9016, kPoolLine = 9018, kSystemLine = 9023;
+
 class DamagedFile : public SettingsFile, public ::testing::WithParamInterface<BadFile> {};
 
 TEST_P(DamagedFile, IsRefusedAndChangesNothing) {
@@ -287,6 +301,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"not_a_number", [](std::string f) { return withLine(f, 17, "3,0,sok,5.34"); }, "nem szám"},
         BadFile{"too_large_for_its_field", [](std::string f) { return withLine(f, 17, "3,0,40000,5.34"); },
                 "40000"},
+        BadFile{"more_collectors_than_the_window_takes",
+                [](std::string f) { return withItem(f, kCollectorLine, 2, "501"); }, "„darabszám” adata 501"},
+        BadFile{"a_pool_shallower_than_the_window_takes",
+                [](std::string f) { return withItem(f, kPoolLine + 2, 3, ".19"); }, "„mélység” adata 0,19"},
         BadFile{"more_models_than_the_index", [](std::string f) { return withLine(f, 1, "5"); },
                 "modellek száma"},
         BadFile{"a_type_without_models", [](std::string f) { return withLine(f, 1, "0"); }, "modellek száma"},
@@ -308,20 +326,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 
 // --- Values no window gives --------------------------------------------------------------
-
-// Replaces item `item` (from 0) of line `n` (from 0).
-std::string withItem(const std::string& bytes, std::size_t n, std::size_t item, const std::string& value) {
-    std::size_t at = 0;
-    for (std::size_t i = 0; i < n; ++i) at = bytes.find("\r\n", at) + 2;
-    for (std::size_t i = 0; i < item; ++i) at = bytes.find(',', at) + 1;
-    const std::size_t end = std::min(bytes.find(',', at), bytes.find("\r\n", at));
-    return bytes.substr(0, at) + value + bytes.substr(end);
-}
-
-// Lines of the start-up file.
-constexpr std::size_t kCollectorLine = 17, kModeLine = 18, kJanuaryLine = 19, kConstantLine = 163, kTiltLine = 175,
-                      kHotWaterLine = 176, kFirstProfileLine = 182, kTankProgrammeLine = 2870,
-                      kFirstSwitchLine = 2872, kTankLine = 9016, kPoolLine = 9018, kSystemLine = 9023;
 
 // A field that the window fills with a whole number or one of a few choices
 // holding anything else: the value is named with its item, as one out of
