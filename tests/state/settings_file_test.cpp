@@ -376,6 +376,19 @@ INSTANTIATE_TEST_SUITE_P(
         notFromAWindow("hot_water_system", kSystemLine, 0, "1.5", "„melegvíz rendszer” adata 1,5"),
         notFromAWindow("heating_system", kSystemLine, 2, "1.5", "„fűtési rendszer” adata 1,5")));
 
+// The annual programme's editor keeps a tank's switch-on difference and
+// maximum as typed, fractions included: a file that holds them still reads.
+TEST_F(SettingsFile, TheAnnualProgrammesTypedFractionsStillRead) {
+    std::string file = withItem(written(m), kJanuaryLine, 0, "12.5");
+    file = withItem(file, kJanuaryLine + 4, 0, "65.25");
+    Model back;
+    Alapertekek(back);
+    const SettingsFileRead r = readSettingsFile(file, back);
+    ASSERT_TRUE(r.ok) << r.problem;
+    EXPECT_EQ(back.prog.AutBekapcsdT1(1, 1).d(), 12.5);
+    EXPECT_EQ(back.prog.AutMaxhofok1(1, 1).d(), 65.25);
+}
+
 // The three exposures the window's buttons store read back as those values.
 TEST_F(SettingsFile, EachPoolExposureTheWindowOffersReadsBack) {
     for (const Var exposure : {Var(1), Var(0.6), Var(0.3)}) {
