@@ -247,14 +247,37 @@ public:
         return v;
     }
 
-    Integer integer(const std::string& what, double lo, double hi) { return CInt(number(what, lo, hi)); }
+    // A number that the windows store only whole (a count, a choice, a
+    // rounded entry): a fraction no window gives is refused rather than
+    // calculated with and then rounded away by the window or the next save.
+    double whole(const std::string& what, double lo, double hi) {
+        const double v = number(what, lo, hi);
+        if (v != std::floor(v)) fail(what, shown(v) + ", de egész számnak kell lennie");
+        return v;
+    }
+
+    // One of the values that a field's buttons store, exactly.
+    template <std::size_t N>
+    Var oneOf(const std::string& what, const double (&choices)[N]) {
+        const Item it = take(what);
+        if (it.kind != Item::Kind::Number) fail(what, "nem szám: " + quoted(it.text));
+        std::string listed;
+        for (std::size_t i = 0; i < N; ++i) {
+            if (it.number == choices[i]) return numberVar(choices[i]);
+            listed += (i == 0 ? "" : i + 1 == N ? " vagy " : ", ") + shown(choices[i]);
+        }
+        fail(what, shown(it.number) + ", de csak " + listed + " lehet");
+    }
+
+    Integer integer(const std::string& what, double lo, double hi) { return CInt(whole(what, lo, hi)); }
     Single single(const std::string& what, double lo, double hi) { return CSng(number(what, lo, hi)); }
-    Currency currency(const std::string& what, double lo, double hi) {
-        return Currency::fromDouble(number(what, lo, hi));
+    Currency wholeCurrency(const std::string& what, double lo, double hi) {
+        return Currency::fromDouble(whole(what, lo, hi));
     }
 
     // A number into a value that keeps its kind: whole numbers stay whole.
     Var variant(const std::string& what, double lo, double hi) { return numberVar(number(what, lo, hi)); }
+    Var wholeVariant(const std::string& what, double lo, double hi) { return numberVar(whole(what, lo, hi)); }
 
     static Var numberVar(double v) {
         if (v == std::floor(v) && std::fabs(v) <= 2147483647.0) return Var(int(v));
@@ -318,14 +341,24 @@ void readController(Reader& r, Programmes& g, int mode, int month) {
     const auto tables = controllerTables(g, false);
     for (int i = 0; i < 12; ++i) {
         const Range range = kControllerRanges[i];
-        if (tables[std::size_t(i)].variant)
-            (*tables[std::size_t(i)].variant)(mode, month) = r.variant(kControllerNames[i], range.lo, range.hi);
+        const auto& row = tables[std::size_t(i)];
+        // The annual programme's editor keeps a tank's difference and maximum
+        // as typed; the constant set's fields and the on/off boxes store whole
+        // numbers only.
+        const bool asTyped = mode == 1 && i < 8;
+        if (!row.variant)
+            (*row.integer)(mode, month) = r.integer(kControllerNames[i], range.lo, range.hi);
+        else if (asTyped)
+            (*row.variant)(mode, month) = r.variant(kControllerNames[i], range.lo, range.hi);
         else
-            (*tables[std::size_t(i)].integer)(mode, month) = r.integer(kControllerNames[i], range.lo, range.hi);
+            (*row.variant)(mode, month) = r.wholeVariant(kControllerNames[i], range.lo, range.hi);
     }
 }
 
 constexpr int kSiteFactors[6] = {952, 975, 1000, 1024, 1049, 1073};
+
+// The wind exposures that the pool's three buttons store.
+constexpr double kExposures[3] = {1, 0.6, 0.3};
 
 // The pool's area for a rectangle or circle, and its volume, as the settings
 // window computes them when it loads.
@@ -428,13 +461,13 @@ SettingsFileRead readSettingsFile(std::string_view bytes, Model& m) {
         }
 
         r.group(4, "napkollektorok");
-        s.Kollektortipus = r.variant("típus", 1, 6);
-        s.Kollektormodell = r.variant("modell", 0, k.KatDarab(ix(s.Kollektortipus)) - 1);
-        s.Kollektorszam = r.variant("darabszám", 1, 500);
+        s.Kollektortipus = r.wholeVariant("típus", 1, 6);
+        s.Kollektormodell = r.wholeVariant("modell", 0, k.KatDarab(ix(s.Kollektortipus)) - 1);
+        s.Kollektorszam = r.wholeVariant("darabszám", 1, 500);
         s.Osszfelulet = Var(r.single("teljes felület", 0, 5000));
 
         r.group(5, "napkollektor automatika");
-        s.Automod = r.variant("üzemmód", 0, 1);
+        s.Automod = r.wholeVariant("üzemmód", 0, 1);
         for (int month = 1; month <= 12; ++month) {
             r.group(6, "éves program, " + std::to_string(month) + ". hónap");
             readController(r, g, 1, month);
@@ -443,17 +476,17 @@ SettingsFileRead readSettingsFile(std::string_view bytes, Model& m) {
         readController(r, g, 0, 1);
 
         r.group(8, "dőlésszög, tájolás");
-        s.Dolesszog = r.variant("dőlésszög", 0, 90);
+        s.Dolesszog = r.wholeVariant("dőlésszög", 0, 90);
         s.Tajolas = r.integer("tájolás", -90, 90);
 
         r.group(9, "melegvíz");
-        s.Rendszerveszteseg = r.variant("rendszerveszteség", 0, 50);
-        s.Melegvizhofok = r.variant("melegvíz hőmérséklete", 20, 90);
-        s.Hidegvizhofok = r.variant("hidegvíz hőmérséklete", 5, 35);
-        s.Fogyjelleg = r.variant("fogyasztás jellege", 1, 5);
-        s.Fogyheti = r.variant("napi vagy heti program", 0, 1);
+        s.Rendszerveszteseg = r.wholeVariant("rendszerveszteség", 0, 50);
+        s.Melegvizhofok = r.wholeVariant("melegvíz hőmérséklete", 20, 90);
+        s.Hidegvizhofok = r.wholeVariant("hidegvíz hőmérséklete", 5, 35);
+        s.Fogyjelleg = r.wholeVariant("fogyasztás jellege", 1, 5);
+        s.Fogyheti = r.wholeVariant("napi vagy heti program", 0, 1);
         if (ix(s.Fogyheti) == 1) r.inRange("fogyasztás jellege", s.Fogyjelleg, 1, 4);
-        s.Cirkvesztes = r.variant("cirkulációs veszteség", 0, 50);
+        s.Cirkvesztes = r.wholeVariant("cirkulációs veszteség", 0, 50);
 
         forEachConsumptionSlot([&](int p, int w, int d) {
             r.group(10, std::to_string(p) + ". fogyasztási jelleg, " + (w ? "heti" : "napi") + " program, " +
@@ -462,7 +495,7 @@ SettingsFileRead readSettingsFile(std::string_view bytes, Model& m) {
             const bool listed = (w == 0 && p <= 5) || (w == 1 && p <= 4);
             const double lowest = listed && d >= 1 ? 1 : 0;
             f.Fogyoraiossz(p, w, d) = int(r.integer("órasúlyok összege", lowest, 32767));
-            f.Fogynapi(p, w, d) = r.currency("napi fogyasztás", 0, 100000);
+            f.Fogynapi(p, w, d) = r.wholeCurrency("napi fogyasztás", 0, 100000);
             f.Fogyszemely(p, w, d) = int(r.integer("személyek száma", 0, 10000));
             f.Fogyfajlagos(p, w, d) = r.single("személyenkénti fogyasztás", 0, 100000);
             r.group(11, std::to_string(p) + ". fogyasztási jelleg, " + (w ? "heti" : "napi") + " program, " +
@@ -472,7 +505,7 @@ SettingsFileRead readSettingsFile(std::string_view bytes, Model& m) {
         });
 
         r.group(12, "tároló fűtése");
-        s.Tarolofutesprogram = r.variant("időprogram", 1, 4);
+        s.Tarolofutesprogram = r.wholeVariant("időprogram", 1, 4);
         s.Tarolofutesheti = int(r.integer("napi vagy heti program", 0, 1));
         forEachProgrammeSlot(2, [&](int a, int b, int c, int d, int e, int h) {
             r.group(13, std::string(a == 1 ? "tároló" : "medence") + " fűtése, " + std::to_string(b) + ". program, " +
@@ -482,44 +515,44 @@ SettingsFileRead readSettingsFile(std::string_view bytes, Model& m) {
         });
 
         r.group(14, "tárolók");
-        s.Tarolo1terfogat = r.variant("1. tároló térfogata", 50, 10000);
-        s.Tarolo2terfogat = r.variant("2. tároló térfogata", 50, 10000);
+        s.Tarolo1terfogat = r.wholeVariant("1. tároló térfogata", 50, 10000);
+        s.Tarolo2terfogat = r.wholeVariant("2. tároló térfogata", 50, 10000);
         s.Tarolo3terfogat = r.integer("3. tároló térfogata", 50, 10000);
         r.group(15, "tároló fűtése");
-        s.Tarolofuteshofok = r.variant("bekapcsolási hőmérséklet", 30, 90);
+        s.Tarolofuteshofok = r.wholeVariant("bekapcsolási hőmérséklet", 30, 90);
         s.Tarolofutesteljesitmeny = r.integer("teljesítmény", 1, 500);
 
         r.group(16, "a medence jellemzői");
         s.Medfedett = r.boolean("fedett");
-        s.Medfekves = r.variant("fekvés", 0, 1);
+        s.Medfekves = r.oneOf("fekvés", kExposures);
         s.Medfoliatakaras = r.integer("éjszakai fóliatakarás", 0, 1);
         s.Medterfutott = r.boolean("fűtött medencetér");
         s.Medatlatszofedes = r.boolean("átlátszó fedés");
         r.group(17, "a medence hőmérsékletei");
-        s.Medvizpotlashofok = r.currency("vízpótlás hőmérséklete", 5, 50);
+        s.Medvizpotlashofok = r.wholeCurrency("vízpótlás hőmérséklete", 5, 50);
         // An unheated hall's temperature is not used; older files may hold 0 there.
-        s.Medterhofok = r.currency("medencetér hőmérséklete", s.Medterfutott.d() != 0 ? 5 : 0, 40);
+        s.Medterhofok = r.wholeCurrency("medencetér hőmérséklete", s.Medterfutott.d() != 0 ? 5 : 0, 40);
         r.group(18, "a medence méretei");
-        s.Medalak = r.variant("alak", 1, 3);
+        s.Medalak = r.wholeVariant("alak", 1, 3);
         s.Medhossz = r.variant("hosszúság", 1, 100);
         s.Medszelesseg = r.variant("szélesség", 1, 100);
         s.Medmelyseg = r.variant("mélység", 0.2, 5);
         s.Medatmero = r.variant("átmérő", 1, 100);
         s.Medfelulet = r.variant("felület", 1, 10000);
         r.group(19, "a medence fűtése");
-        s.Medfutesteljesitmeny = r.currency("teljesítmény", 1, 500);
-        s.Medfuteshofok = r.currency("bekapcsolási hőmérséklet", 5, 40);
+        s.Medfutesteljesitmeny = r.wholeCurrency("teljesítmény", 1, 500);
+        s.Medfuteshofok = r.wholeCurrency("bekapcsolási hőmérséklet", 5, 40);
         r.group(20, "a medence fűtésének időprogramja");
-        s.Medfutesprogram = r.variant("időprogram", 1, 4);
-        s.Medfutesheti = r.variant("napi vagy heti program", 0, 1);
+        s.Medfutesprogram = r.wholeVariant("időprogram", 1, 4);
+        s.Medfutesheti = r.wholeVariant("napi vagy heti program", 0, 1);
 
         r.group(21, "rendszer");
-        s.HMVrendszer = r.variant("melegvíz rendszer", 1, 6);
-        s.Medrendszer = r.variant("medence rendszer", 1, 2);
-        s.Futesrendszer = r.variant("fűtési rendszer", 0, 9);
-        s.Kombrendszer = r.variant("kombinált rendszer", 1, 6);
-        s.Rendszerkategoria = r.variant("rendszercsoport", 1, 4);
-        s.Rendszerszam = r.variant("rendszerszám", 11, 46);
+        s.HMVrendszer = r.wholeVariant("melegvíz rendszer", 1, 6);
+        s.Medrendszer = r.wholeVariant("medence rendszer", 1, 2);
+        s.Futesrendszer = r.wholeVariant("fűtési rendszer", 0, 9);
+        s.Kombrendszer = r.wholeVariant("kombinált rendszer", 1, 6);
+        s.Rendszerkategoria = r.wholeVariant("rendszercsoport", 1, 4);
+        s.Rendszerszam = r.wholeVariant("rendszerszám", 11, 46);
         const int group = ix(s.Rendszerkategoria);
         if (group == 3) r.fail("rendszercsoport", "3, de csak 1, 2 vagy 4 lehet");
         const int variant = group == 1 ? ix(s.HMVrendszer) : group == 2 ? ix(s.Medrendszer) : ix(s.Kombrendszer);
@@ -604,7 +637,7 @@ void copyActiveToWorking(Model& m) {
     s.BeallTarolofuteshofok = s.Tarolofuteshofok;
     s.BeallTarolofutesteljesitmeny = s.Tarolofutesteljesitmeny;
     s.BeallMedfedett = Var::boolean(s.Medfedett.d() != 0);
-    for (double exposure : {1.0, 0.6, 0.3})
+    for (double exposure : kExposures)
         if (s.Medfekves.d() == exposure) s.BeallMedfekves = exposure == 1.0 ? Var(1) : Var(exposure);
     s.BeallMedfoliatakaras = s.Medfoliatakaras != 0 ? 1 : 0;
     s.BeallMedvizpotlashofok = Currency::fromDouble(s.Medvizpotlashofok);

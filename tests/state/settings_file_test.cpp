@@ -100,14 +100,14 @@ TEST_F(SettingsFile, WritingReadingAndWritingAgainGivesTheSameBytes) {
     m.kat.KatNev(3, 1) = "Modell \"X\", 2 m2";
     s.BeallAutomod = 1;
     m.prog.BeallAutMaxhofok2(1, 7) = 85;
-    s.BeallDolesszog = 37.5;
+    s.BeallDolesszog = 37;
     s.BeallTajolas = -15;
     s.BeallRendszerkategoria = 4;
     s.BeallKombrendszer = 3;
     s.BeallRendszerszam = 43;
     s.BeallMedterfutott = kFalse;
     s.BeallMedfekves = 0.6;
-    m.fogy.BeallFogynapi(5, 0, 2) = Currency::fromDouble(123.25);
+    m.fogy.BeallFogynapi(5, 0, 2) = Currency::fromDouble(123);
     m.prog.BeallIdoprogramok(2, 4, 1, 3, 17, 1) = 1;
     s.BeallSugarzastenyezo = 1049;
     const std::string first = written(m);
@@ -120,7 +120,7 @@ TEST_F(SettingsFile, WritingReadingAndWritingAgainGivesTheSameBytes) {
     EXPECT_EQ(back.s.projekt.Megjegyzes, s.beallProjekt.Megjegyzes);
     EXPECT_EQ(back.s.projekt.Letesitmenynev, s.beallProjekt.Letesitmenynev);
     EXPECT_EQ(back.kat.KatNev(3, 1), m.kat.KatNev(3, 1));
-    EXPECT_EQ(back.s.Dolesszog.d(), 37.5);
+    EXPECT_EQ(back.s.Dolesszog.d(), 37);
     EXPECT_EQ(back.s.Rendszerszam.d(), 43);
     EXPECT_EQ(back.s.Medterfutott.d(), 0);
     copyActiveToWorking(back);
@@ -257,6 +257,20 @@ std::string withLine(const std::string& bytes, std::size_t n, const std::string&
     return bytes.substr(0, at) + line + bytes.substr(end);
 }
 
+// Replaces item `item` (from 0) of line `n` (from 0).
+std::string withItem(const std::string& bytes, std::size_t n, std::size_t item, const std::string& value) {
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < n; ++i) at = bytes.find("\r\n", at) + 2;
+    for (std::size_t i = 0; i < item; ++i) at = bytes.find(',', at) + 1;
+    const std::size_t end = std::min(bytes.find(',', at), bytes.find("\r\n", at));
+    return bytes.substr(0, at) + value + bytes.substr(end);
+}
+
+// Lines of the start-up file.
+constexpr std::size_t kCollectorLine = 17, kModeLine = 18, kJanuaryLine = 19, kConstantLine = 163, kTiltLine = 175,
+                      kHotWaterLine = 176, kFirstProfileLine = 182, kTankProgrammeLine = 2870,
+                      kFirstSwitchLine = 2872, kTankLine = 9016, kPoolLine = 9018, kSystemLine = 9023;
+
 class DamagedFile : public SettingsFile, public ::testing::WithParamInterface<BadFile> {};
 
 TEST_P(DamagedFile, IsRefusedAndChangesNothing) {
@@ -287,6 +301,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"not_a_number", [](std::string f) { return withLine(f, 17, "3,0,sok,5.34"); }, "nem szám"},
         BadFile{"too_large_for_its_field", [](std::string f) { return withLine(f, 17, "3,0,40000,5.34"); },
                 "40000"},
+        BadFile{"more_collectors_than_the_window_takes",
+                [](std::string f) { return withItem(f, kCollectorLine, 2, "501"); }, "„darabszám” adata 501"},
+        BadFile{"a_pool_shallower_than_the_window_takes",
+                [](std::string f) { return withItem(f, kPoolLine + 2, 3, ".19"); }, "„mélység” adata 0,19"},
         BadFile{"more_models_than_the_index", [](std::string f) { return withLine(f, 1, "5"); },
                 "modellek száma"},
         BadFile{"a_type_without_models", [](std::string f) { return withLine(f, 1, "0"); }, "modellek száma"},
@@ -305,6 +323,104 @@ INSTANTIATE_TEST_SUITE_P(
                     return g;
                 },
                 "1. adatcsoport"}));
+
+
+// --- Values no window gives --------------------------------------------------------------
+
+// A field that the window fills with a whole number or one of a few choices
+// holding anything else: the value is named with its item, as one out of
+// range is.
+BadFile notFromAWindow(const char* name, std::size_t line, std::size_t item, const char* value, const char* says) {
+    return BadFile{name, [=](std::string f) { return withItem(f, line, item, value); }, says};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ValuesNoWindowGives, DamagedFile,
+    ::testing::Values(
+        notFromAWindow("collector_count", kCollectorLine, 2, "2.5", "„darabszám” adata 2,5, de egész"),
+        notFromAWindow("collector_type", kCollectorLine, 0, "2.5", "„típus” adata 2,5, de egész"),
+        notFromAWindow("collector_model", kCollectorLine, 1, ".5", "„modell” adata 0,5, de egész"),
+        notFromAWindow("controller_mode", kModeLine, 0, ".5", "„üzemmód” adata 0,5, de egész"),
+        notFromAWindow("tank_on_off_in_the_programme", kJanuaryLine + 8, 0, ".5", "„1. tároló be/ki” adata 0,5"),
+        notFromAWindow("pool_on_off_constant", kConstantLine + 11, 0, ".5", "„medence be/ki” adata 0,5"),
+        notFromAWindow("pool_switch_on_difference", kJanuaryLine + 3, 0, "10.5", "„medence bekapcsolási dT” adata 10,5"),
+        notFromAWindow("constant_switch_on_difference", kConstantLine, 0, "10.5",
+                       "„1. tároló bekapcsolási dT” adata 10,5"),
+        notFromAWindow("constant_maximum", kConstantLine + 5, 0, "70.5", "„2. tároló max. hőfok” adata 70,5"),
+        notFromAWindow("tilt", kTiltLine, 0, "37.5", "„dőlésszög” adata 37,5"),
+        notFromAWindow("system_loss", kHotWaterLine, 0, "10.5", "„rendszerveszteség” adata 10,5"),
+        notFromAWindow("hot_water_temperature", kHotWaterLine + 1, 0, "45.5", "„melegvíz hőmérséklete” adata 45,5"),
+        notFromAWindow("cold_water_temperature", kHotWaterLine + 2, 0, "12.5", "„hidegvíz hőmérséklete” adata 12,5"),
+        notFromAWindow("consumption_type", kHotWaterLine + 3, 0, "1.5", "„fogyasztás jellege” adata 1,5"),
+        notFromAWindow("daily_or_weekly", kHotWaterLine + 4, 0, ".5", "„napi vagy heti program” adata 0,5"),
+        notFromAWindow("circulation_loss", kHotWaterLine + 5, 0, "20.5", "„cirkulációs veszteség” adata 20,5"),
+        notFromAWindow("litres_a_day", kFirstProfileLine + 1, 0, "200.5", "„napi fogyasztás” adata 200,5"),
+        notFromAWindow("persons", kFirstProfileLine + 2, 0, "1e-45", "„személyek száma” adata"),
+        notFromAWindow("hour_weight", kFirstProfileLine + 4, 0, "1e-45", "„0. óra súlya” adata"),
+        notFromAWindow("tank_heater_programme", kTankProgrammeLine, 0, "2.5", "„időprogram” adata 2,5"),
+        notFromAWindow("tank_heater_daily_or_weekly", kTankProgrammeLine + 1, 0, ".5",
+                       "„napi vagy heti program” adata 0,5"),
+        notFromAWindow("heater_switch", kFirstSwitchLine, 0, "1e-45", "„0:00 kapcsolása” adata"),
+        notFromAWindow("tank_volume", kTankLine, 0, "300.5", "„1. tároló térfogata” adata 300,5"),
+        notFromAWindow("tank_heater_temperature", kTankLine + 1, 0, "50.5", "„bekapcsolási hőmérséklet” adata 50,5"),
+        notFromAWindow("pool_exposure_between", kPoolLine, 1, ".5", "„fekvés” adata 0,5, de csak 1, 0,6 vagy 0,3"),
+        notFromAWindow("pool_exposure_none", kPoolLine, 1, "0", "„fekvés” adata 0, de csak 1, 0,6 vagy 0,3"),
+        notFromAWindow("pool_exposure_near", kPoolLine, 1, ".6000000238418579", "„fekvés” adata 0,600000023841858"),
+        notFromAWindow("night_foil", kPoolLine, 2, ".5", "„éjszakai fóliatakarás” adata 0,5"),
+        notFromAWindow("night_foil_tiny", kPoolLine, 2, "1e-45", "„éjszakai fóliatakarás” adata"),
+        notFromAWindow("make_up_water_temperature", kPoolLine + 1, 0, "12.5", "„vízpótlás hőmérséklete” adata 12,5"),
+        notFromAWindow("pool_shape", kPoolLine + 2, 0, "1.5", "„alak” adata 1,5"),
+        notFromAWindow("pool_heater_power", kPoolLine + 3, 0, "20.5", "„teljesítmény” adata 20,5"),
+        notFromAWindow("pool_heater_programme", kPoolLine + 4, 0, "2.5", "„időprogram” adata 2,5"),
+        notFromAWindow("pool_heater_daily_or_weekly", kPoolLine + 4, 1, ".5", "„napi vagy heti program” adata 0,5"),
+        notFromAWindow("hot_water_system", kSystemLine, 0, "1.5", "„melegvíz rendszer” adata 1,5"),
+        notFromAWindow("heating_system", kSystemLine, 2, "1.5", "„fűtési rendszer” adata 1,5")));
+
+// The annual programme's editor keeps a tank's switch-on difference and
+// maximum as typed, fractions included: a file that holds them still reads.
+TEST_F(SettingsFile, TheAnnualProgrammesTypedFractionsStillRead) {
+    std::string file = withItem(written(m), kJanuaryLine, 0, "12.5");
+    file = withItem(file, kJanuaryLine + 4, 0, "65.25");
+    Model back;
+    Alapertekek(back);
+    const SettingsFileRead r = readSettingsFile(file, back);
+    ASSERT_TRUE(r.ok) << r.problem;
+    EXPECT_EQ(back.prog.AutBekapcsdT1(1, 1).d(), 12.5);
+    EXPECT_EQ(back.prog.AutMaxhofok1(1, 1).d(), 65.25);
+}
+
+// The three exposures the window's buttons store read back as those values.
+TEST_F(SettingsFile, EachPoolExposureTheWindowOffersReadsBack) {
+    for (const Var exposure : {Var(1), Var(0.6), Var(0.3)}) {
+        m.s.BeallMedfekves = exposure;
+        Model back;
+        Alapertekek(back);
+        const SettingsFileRead r = readSettingsFile(written(m), back);
+        ASSERT_TRUE(r.ok) << r.problem;
+        EXPECT_EQ(back.s.Medfekves.d(), exposure.d());
+        copyActiveToWorking(back);
+        EXPECT_EQ(back.s.BeallMedfekves.d(), exposure.d());
+    }
+}
+
+// Bytes that Windows-1250 leaves undefined, in a project text and a model's
+// name, stay as they were through opening and saving, whether the file came
+// in that code page or in UTF-8.
+TEST_F(SettingsFile, BytesTheCodePageLeavesUndefinedAreKeptThroughASave) {
+    const std::string odd = "\x81\x83\x88\x90\x98";
+    std::string file = withLine(written(m), 2, "1.8,.65,1.2,.008,\"N\xE9vtelen " + odd + "\"");
+    file = withLine(file, kSystemLine + 8, "\"" + odd + " Kov\xE1" "cs Kft.\"");  // the customer
+    for (const std::string& bytes : {file, fromWindows1250(file)}) {
+        Model back;
+        Alapertekek(back);
+        const SettingsFileRead r = readSettingsFile(bytes, back);
+        ASSERT_TRUE(r.ok) << r.problem;
+        copyActiveToWorking(back);
+        const SettingsFileWrite w = writeSettingsFile(back);
+        ASSERT_TRUE(w.ok) << w.field;
+        EXPECT_TRUE(w.bytes == file);
+    }
+}
 
 }  // namespace
 }  // namespace nk

@@ -186,6 +186,32 @@ TEST_F(SettingsFiles, ATextTheFileCannotHoldIsRefusedBeforeWriting) {
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Beállítások - "));
 }
 
+// Bytes that Windows-1250 leaves undefined, in the customer's name and the
+// remark, open as the control characters Windows gives them, and a save after
+// the fields were visited writes them back as they were.
+TEST_F(SettingsFiles, BytesTheCodePageLeavesUndefinedAreSavedAsTheyWere) {
+    QList<QByteArray> lines = expected().split('\n');
+    const std::size_t texts = 9024;  // the first project text's line
+    lines[qsizetype(texts + 7)] = "\"\x81\x83 Kov\xE1" "cs\"\r";
+    lines[qsizetype(texts + 14)] = "\"els\xF5 \x88\x90\r\nm\xE1sodik \x98\"\r";
+    const QByteArray file = lines.join('\n');
+    put(path("kulonos"), file);
+    messages.answers = {Answer::Yes};
+    dialogs.paths = {path("kulonos")};
+    w->Command3->click();
+    ASSERT_EQ(w->Fajlnev, QStringLiteral("kulonos"));
+    EXPECT_EQ(w->Text10[5]->text(), QStringLiteral("\u0081\u0083 Kovács"));
+    EXPECT_EQ(w->Text11->toPlainText(), QStringLiteral("első \u0088\u0090\nmásodik \u0098"));
+
+    // Each field is taken back when a button acts while it has the focus.
+    for (QWidget* field : std::initializer_list<QWidget*>{w->Text10[5], w->Text11}) {
+        field->setFocus();
+        w->Command4->click();
+        EXPECT_TRUE(messages.shown.size() == 1) << messages.shown.back().text.toStdString();  // the question only
+        EXPECT_TRUE(contents(path("kulonos")) == file);
+    }
+}
+
 // --- A failed save leaves the old file whole ----------------------------------------------
 
 TEST_F(SettingsFiles, ASaveIntoAReadOnlyFolderKeepsTheOldFile) {

@@ -217,6 +217,18 @@ TEST_F(Collector, LowEfficiencyStopsTheLoopAndClearsTheRise) {
     EXPECT_GT(m.step.KollHoTar, 0);
 }
 
+// A tank's charge from the controller's walk is taken at an efficiency of
+// exactly 0.05; only one below it is refused.
+TEST_F(Collector, AChargeAtAnEfficiencyOfExactlyTheCutOffIsTaken) {
+    setTank(1, 30, 50, 60);
+    m.s.KollA = 0.05f;
+    m.s.KollB = 0;
+    m.s.KollC = 0;
+    EXPECT_EQ(chargeTankFromCollectors(m, consumerOf(m, 1), 800), Charge::Done);
+    EXPECT_EQ(m.step.Kollhatasfok, 0.05f);
+    EXPECT_GT(m.step.KollHoTar, 0);
+}
+
 struct SpreadCase {
     const char* name;
     double lo, mid, up;
