@@ -188,7 +188,11 @@ void showNoFigures(Model& m) {
     for (int i = 1; i <= 5; ++i) r.EnergiaAdat(i) = Var();
     r.tablazat = {};
     r.tablazat.unit = amountUnit(r.shown.cycle, AmountOver::Run);
-    r.evesgrafikon = {};
+    // The chart keeps its legend; its bars and scale go.
+    AnnualChart& c = r.evesgrafikon;
+    c.drawn = false;
+    c.scaleLabel.clear();
+    c.qnap = c.qkollveszt = c.qkoll = c.qcso = c.qkieg = {};
     m.ui->showResults(r.tablazat);
     m.ui->showChart(r.evesgrafikon);
 }

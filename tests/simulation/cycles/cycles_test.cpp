@@ -366,6 +366,9 @@ void expectNoFigures(const Model& m, const std::string& where) {
     EXPECT_EQ(r.tablazat.csohoveszteseg, "") << where;
     for (const std::string& cell : r.tablazat.tablazat1) EXPECT_EQ(cell, "") << where;
     EXPECT_FALSE(r.evesgrafikon.drawn) << where;
+    EXPECT_EQ(r.evesgrafikon.scaleLabel, "") << where;
+    for (const ChartBar& b : r.evesgrafikon.qkieg) EXPECT_EQ(b.height, 0) << where;
+    EXPECT_NE(r.evesgrafikon.label2, "") << where << ": the legend stays";
     for (int i = 1; i <= 5; ++i) EXPECT_TRUE(r.EnergiaAdat(i).isEmpty()) << where << " " << i;
     EXPECT_EQ(r.shown.cycle, 0) << where;
     EXPECT_FALSE(r.shown.arraysHoldIt) << where;
