@@ -78,6 +78,9 @@ FileOutcome missing(const fs::path& p) {
     return {kPathNotFound, "no such folder"};
 }
 
+// The size tells a file that holds no settings before a byte of it is read.
+FileOutcome tooLarge() { return {kPathFileAccess, "too large for a settings file"}; }
+
 // Only regular files hold settings.
 FileOutcome notAFile(mode_t mode) {
     if (S_ISDIR(mode)) return {kPathFileAccess, reasonOf(EISDIR)};
@@ -143,11 +146,13 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes) {
     struct stat st{};
     if (::stat(path.c_str(), &st) != 0) return errno == ENOENT ? missing(path) : failure(errno);
     if (!S_ISREG(st.st_mode)) return notAFile(st.st_mode);
+    if (std::uintmax_t(st.st_size) > kLargestSettingsFile) return tooLarge();
     // Not blocking: what is a file now may be a pipe by the time it opens.
     Descriptor f(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (f.fd < 0) return errno == ENOENT ? missing(path) : failure(errno);
     if (::fstat(f.fd, &st) != 0) return failure(errno);
     if (!S_ISREG(st.st_mode)) return notAFile(st.st_mode);
+    if (std::uintmax_t(st.st_size) > kLargestSettingsFile) return tooLarge();
     std::string read;
     char buffer[65536];
     for (;;) {

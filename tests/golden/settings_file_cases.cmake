@@ -38,6 +38,13 @@ execute_process(COMMAND mkfifo ${work}/pipe)
 run("a pipe to open" 1 "pipe: cannot be read: is a pipe \\(error 75\\)" --settings ${work}/pipe)
 run("a device to open" 1 "cannot be read: is a device \\(error 75\\)" --settings /dev/zero)
 run("a missing file to open" 1 "cannot be read: no such file \\(error 53\\)" --settings ${work}/nincs)
+# A file far larger than any settings file, refused before it is read: 16 MiB
+# and a byte, sparse.
+file(WRITE ${work}/huge "")
+execute_process(COMMAND truncate -s 16777217 ${work}/huge)
+run("a file far too large to open" 1 "huge: cannot be read: too large for a settings file \\(error 75\\)"
+    --settings ${work}/huge)
+file(REMOVE ${work}/huge)
 
 # A read-only file is kept as it is.
 file(WRITE ${work}/read_only "${earlier}")

@@ -132,6 +132,26 @@ TEST_F(Files, ReadingTellsEachFailureByItsOwnNumber) {
     }
 }
 
+// A file of many gigabytes would take all memory and minutes before the
+// reader could say it is no settings file.
+TEST_F(Files, AFileBeyondTheLargestSettingsFileIsRefusedUnread) {
+    const auto sized = [&](const char* name, std::uintmax_t size) {
+        put(dir / name, "");
+        fs::resize_file(dir / name, size);  // sparse: nothing to write
+        return dir / name;
+    };
+    std::string bytes = "earlier";
+    const FileOutcome at = readWholeFile(sized("at", kLargestSettingsFile), bytes);
+    EXPECT_TRUE(at.ok()) << at.reason;
+    EXPECT_EQ(bytes.size(), kLargestSettingsFile);
+
+    bytes = "earlier";
+    const FileOutcome beyond = readWholeFile(sized("beyond", kLargestSettingsFile + 1), bytes);
+    EXPECT_EQ(beyond.error, kPathFileAccess);
+    EXPECT_EQ(beyond.reason, "too large for a settings file");
+    EXPECT_TRUE(bytes == "earlier");  // not 16 MiB in the failure's text
+}
+
 TEST_F(Files, SavingTellsEachFailureByItsOwnNumberAndKeepsWhatWasThere) {
     const std::string earlier = "a designer's earlier work\r\n";
     const Case cases[] = {
