@@ -70,14 +70,6 @@ fs::path folderOf(const fs::path& p) {
     return parent.empty() ? fs::path(".") : parent;
 }
 
-// A missing file is "not found" only where its folder is there; otherwise
-// the path is wrong.
-FileOutcome missing(const fs::path& p) {
-    struct stat st{};
-    if (::stat(folderOf(p).c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return {kFileNotFound, "no such file"};
-    return {kPathNotFound, "no such folder"};
-}
-
 // The size tells a file that holds no settings before a byte of it is read.
 FileOutcome tooLarge() { return {kPathFileAccess, "too large for a settings file"}; }
 
@@ -125,6 +117,18 @@ bool followLinks(fs::path& p, int& err) {
     }
     err = ELOOP;
     return false;
+}
+
+// A missing file is "not found" only where its folder is there; otherwise
+// the path is wrong. The folder is the one its links lead to, where a save
+// would have to create it.
+FileOutcome missing(const fs::path& path) {
+    fs::path p = path;
+    int err = 0;
+    if (!followLinks(p, err)) return failure(err);
+    struct stat st{};
+    if (::stat(folderOf(p).c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return {kFileNotFound, "no such file"};
+    return {kPathNotFound, "no such folder"};
 }
 
 bool writeAll(int fd, std::string_view bytes, int& err) {

@@ -243,6 +243,60 @@ TEST_F(Files, SavingTellsEachFailureByItsOwnNumberAndKeepsWhatWasThere) {
     }
 }
 
+// Whatever the path goes through, one cause is told by one number whether
+// the file is opened or saved.
+TEST_F(Files, OneCauseHasOneNumberForReadingAndSaving) {
+    const struct {
+        const char* what;
+        std::function<fs::path(const fs::path& dir)> arrange;
+        int error;
+    } cases[] = {
+        {"a missing folder", [](const fs::path& d) { return d / "nincs" / "f"; }, kPathNotFound},
+        {"a link into a missing folder",
+         [](const fs::path& d) {
+             fs::create_symlink("nincs/f", d / "l");
+             return d / "l";
+         },
+         kPathNotFound},
+        {"a link to a link into a missing folder",
+         [](const fs::path& d) {
+             fs::create_symlink(d / "nincs" / "f", d / "l1");
+             fs::create_symlink("l1", d / "l2");
+             return d / "l2";
+         },
+         kPathNotFound},
+        {"a link in a folder pointing up into a missing one",
+         [](const fs::path& d) {
+             fs::create_directory(d / "sub");
+             fs::create_symlink("../nincs/f", d / "sub" / "l");
+             return d / "sub" / "l";
+         },
+         kPathNotFound},
+        {"a link through a file",
+         [](const fs::path& d) {
+             put(d / "f", "");
+             fs::create_symlink("f/g", d / "l");
+             return d / "l";
+         },
+         kPathNotFound},
+        {"a link loop",
+         [](const fs::path& d) {
+             fs::create_symlink("l", d / "l");
+             return d / "l";
+         },
+         kPathNotFound},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        SetUp();
+        const fs::path p = c.arrange(dir);
+        std::string bytes;
+        EXPECT_EQ(readWholeFile(p, bytes).error, c.error);
+        EXPECT_EQ(replaceFile(p, "1").error, c.error);
+    }
+}
+
 TEST_F(Files, SavingLeavesWhatStandsBesideTheFile) {
     put(dir / "f.tmp", "someone else's");
     fs::create_directories(dir / ".f.tmp" / "full");
