@@ -213,7 +213,16 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes) {
         ::unlink(temporary.c_str());
         return failure(e);
     };
-    if (exists && ::fchmod(out.fd, st.st_mode & 07777) != 0) return fail(errno);
+    if (exists) {
+        // The file stays its owner's and its group's wherever the saver may
+        // say so: the superuser keeps both, a member of the group the group,
+        // so the users who share a folder can all go on saving. Before the
+        // mode, as a change of owner clears the set-id bits.
+        if (::fchown(out.fd, st.st_uid, st.st_gid) != 0 && ::fchown(out.fd, uid_t(-1), st.st_gid) != 0) {
+            // Neither is the saver's to set: the file becomes the saver's.
+        }
+        if (::fchmod(out.fd, st.st_mode & 07777) != 0) return fail(errno);
+    }
     if (!writeAll(out.fd, bytes, err)) return fail(err);
     if (::fsync(out.fd) != 0) return fail(errno);
     if (out.close() != 0) return fail(errno);

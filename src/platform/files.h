@@ -50,9 +50,10 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes);
 // Replaces a file by `bytes`, whole or not at all: they go to a temporary of
 // a name of their own in the file's folder, reach the device, and then take
 // the file's place in one step. A symbolic link stays and its file is
-// replaced; the file keeps its permissions. A file nobody may write (the
-// read-only attribute), a folder, a pipe or a device is refused and left as
-// it is. A failure leaves no temporary behind.
+// replaced; the file keeps its permissions, and its owner and group where the
+// saver may set them (the superuser both, a member of its group the group).
+// A file nobody may write (the read-only attribute), a folder, a pipe or a
+// device is refused and left as it is. A failure leaves no temporary behind.
 FileOutcome replaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace nk

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -13,6 +15,8 @@
 #include <functional>
 #include <iterator>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace nk {
 namespace {
@@ -40,6 +44,27 @@ auto asOrdinaryUser(F f) {
     auto r = f();
     if (root) ::setfsuid(0);
     return r;
+}
+
+// Runs `f` in a child process as another user of the machine, with the
+// groups given; the child's status is what `f` returns (an error number).
+int asUser(uid_t uid, gid_t gid, std::vector<gid_t> groups, const std::function<int()>& f) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgroups(groups.size(), groups.data()) != 0 || ::setresgid(gid, gid, gid) != 0 ||
+            ::setresuid(uid, uid, uid) != 0)
+            ::_exit(255);
+        ::_exit(f());
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::pair<uid_t, gid_t> ownersOf(const fs::path& p) {
+    struct stat st{};
+    ::stat(p.c_str(), &st);
+    return {st.st_uid, st.st_gid};
 }
 
 class Files : public ::testing::Test {
@@ -303,6 +328,46 @@ TEST_F(Files, SavingLeavesWhatStandsBesideTheFile) {
     ASSERT_TRUE(replaceFile(dir / "f", "1").ok());
     EXPECT_EQ(contents(dir / "f.tmp"), "someone else's");
     EXPECT_TRUE(fs::is_directory(dir / ".f.tmp" / "full"));
+}
+
+// Two users of a design office share a folder through group 2000; a save
+// by either, or by the superuser, must leave the file to the other.
+TEST_F(Files, ASaveKeepsTheOwnerAndGroupWhereTheSaverMaySetThem) {
+    if (::geteuid() != 0) GTEST_SKIP() << "files of other users need the superuser to arrange";
+    const fs::path shared = dir / "kozos";
+    fs::create_directory(shared);
+    ASSERT_EQ(::chown(shared.c_str(), 0, 2000), 0);
+    fs::permissions(shared, fs::perms(0775));
+    const fs::path f = shared / "terv.nks";
+    put(f, "earlier");
+    ASSERT_EQ(::chown(f.c_str(), 1001, 2000), 0);
+    fs::permissions(f, fs::perms(0664));
+    const auto save = [&](const char* bytes) { return [&f, bytes] { return replaceFile(f, bytes).error; }; };
+
+    // The superuser keeps both.
+    ASSERT_TRUE(replaceFile(f, "superuser").ok());
+    EXPECT_EQ(ownersOf(f), (std::pair<uid_t, gid_t>(1001, 2000)));
+    // A member of the group keeps the group: the owner may save it again,
+    // and then owns it.
+    EXPECT_EQ(asUser(1002, 1002, {2000}, save("1002")), 0);
+    EXPECT_EQ(ownersOf(f), (std::pair<uid_t, gid_t>(1002, 2000)));
+    EXPECT_EQ(asUser(1001, 1001, {2000}, save("1001")), 0);
+    EXPECT_EQ(ownersOf(f), (std::pair<uid_t, gid_t>(1001, 2000)));
+    EXPECT_EQ(contents(f), "1001");
+    EXPECT_EQ(modeOf(f), mode_t(0664));
+    EXPECT_EQ(leftovers(shared), 0);
+
+    // Where the saver may set neither, the save is made all the same.
+    const fs::path open = dir / "nyitott";
+    fs::create_directory(open);
+    fs::permissions(open, fs::perms(0777));
+    put(open / "f", "earlier");
+    ASSERT_EQ(::chown((open / "f").c_str(), 1001, 2000), 0);
+    fs::permissions(open / "f", fs::perms(0666));
+    EXPECT_EQ(asUser(1003, 1003, {}, [&] { return replaceFile(open / "f", "1003").error; }), 0);
+    EXPECT_EQ(ownersOf(open / "f"), (std::pair<uid_t, gid_t>(1003, 1003)));
+    EXPECT_EQ(contents(open / "f"), "1003");
+    EXPECT_EQ(modeOf(open / "f"), mode_t(0666));
 }
 
 TEST_F(Files, ANewFileGetsTheUsualPermissions) {
