@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -131,6 +133,20 @@ FileOutcome missing(const fs::path& path) {
     return {kPathNotFound, "no such folder"};
 }
 
+// The temporaries of a file are named "." + its name + "." + six hex digits
+// + ".tmp", its name shortened so that they fit wherever the name fits.
+std::string temporaryStem(const std::string& name, const fs::path& folder) {
+    long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longest <= 0) longest = NAME_MAX;
+    constexpr std::size_t kAdded = 12;
+    std::size_t n = std::min(name.size(), std::size_t(longest) > kAdded ? std::size_t(longest) - kAdded : 0);
+    // Not inside a letter: a file system may take only whole UTF-8 names.
+    while (n > 0 && n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
+    std::string stem(1, '.');
+    stem.append(name, 0, n).push_back('.');
+    return stem;
+}
+
 bool writeAll(int fd, std::string_view bytes, int& err) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -194,8 +210,7 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes) {
     // A temporary of its own: other saves and whatever else stands in the
     // folder are left alone.
     const fs::path folder = folderOf(target);
-    std::string stem(1, '.');
-    stem.append(target.filename().string()).push_back('.');
+    const std::string stem = temporaryStem(target.filename().string(), folder);
     std::random_device seed;
     std::mt19937 draw(seed());
     fs::path temporary;

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -65,6 +66,59 @@ std::pair<uid_t, gid_t> ownersOf(const fs::path& p) {
     struct stat st{};
     ::stat(p.c_str(), &st);
     return {st.st_uid, st.st_gid};
+}
+
+// A save in a child process, stopped while its temporary stands in the
+// folder; `pid` is -1 if none could be caught.
+struct StoppedSave {
+    pid_t pid = -1;
+    fs::path temporary;
+};
+
+StoppedSave stopASaveOf(const fs::path& file) {
+    const fs::path folder = file.parent_path();
+    const auto temporaries = [&] {
+        std::vector<fs::path> found;
+        for (const auto& e : fs::directory_iterator(folder))
+            if (e.path().extension() == ".tmp" && e.path().filename().string().front() == '.') found.push_back(e.path());
+        return found;
+    };
+    const std::vector<fs::path> before = temporaries();
+    // Large enough that writing it leaves the temporary there for a while.
+    const std::string bytes(std::size_t(16) << 20, 'x');
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(replaceFile(file, bytes).error);
+        while (::waitpid(child, nullptr, WNOHANG) == 0) {
+            for (const fs::path& t : temporaries()) {
+                if (std::find(before.begin(), before.end(), t) != before.end()) continue;
+                ::kill(child, SIGSTOP);
+                if (fs::exists(t)) return {child, t};
+                ::kill(child, SIGCONT);
+            }
+        }
+    }
+    return {};
+}
+
+// Lets a stopped save go on; its status is the save's error number.
+int finish(const StoppedSave& s) {
+    ::kill(s.pid, SIGCONT);
+    int status = 0;
+    if (::waitpid(s.pid, &status, 0) != s.pid) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool validUtf8(const std::string& t) {
+    for (std::size_t i = 0; i < t.size();) {
+        const auto c = static_cast<unsigned char>(t[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > t.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(t[i + k]) & 0xC0) != 0x80) return false;
+        i += n;
+    }
+    return true;
 }
 
 class Files : public ::testing::Test {
@@ -368,6 +422,32 @@ TEST_F(Files, ASaveKeepsTheOwnerAndGroupWhereTheSaverMaySetThem) {
     EXPECT_EQ(ownersOf(open / "f"), (std::pair<uid_t, gid_t>(1003, 1003)));
     EXPECT_EQ(contents(open / "f"), "1003");
     EXPECT_EQ(modeOf(open / "f"), mode_t(0666));
+}
+
+// About 120 accented letters make a name of 240 bytes; the longest a folder
+// takes is 255.
+TEST_F(Files, AnyNameTheFolderTakesCanBeSaved) {
+    const auto repeated = [](const char* head, const char* letter, int n) {
+        std::string t = head;
+        for (int i = 0; i < n; ++i) t += letter;
+        return t;
+    };
+    for (const std::string& name : {repeated("ab", "é", 121), repeated("", "á", 125), repeated("a", "ő", 127)}) {
+        SCOPED_TRACE(name.size());
+        const FileOutcome r = replaceFile(dir / name, "1,2");
+        EXPECT_TRUE(r.ok()) << r.reason;
+        EXPECT_EQ(contents(dir / name), "1,2");
+        EXPECT_EQ(leftovers(dir), 0);
+    }
+
+    // The temporary's name, shortened to fit, is still a name of whole
+    // letters (this one would be cut inside an "é").
+    const StoppedSave save = stopASaveOf(dir / repeated("ab", "é", 121));
+    ASSERT_NE(save.pid, -1) << "no save caught while writing";
+    const std::string temporary = save.temporary.filename().string();
+    EXPECT_LE(temporary.size(), 255u);
+    EXPECT_TRUE(validUtf8(temporary)) << temporary;
+    EXPECT_EQ(finish(save), 0);
 }
 
 TEST_F(Files, ANewFileGetsTheUsualPermissions) {
