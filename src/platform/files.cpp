@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -147,6 +148,36 @@ std::string temporaryStem(const std::string& name, const fs::path& folder) {
     return stem;
 }
 
+bool isTemporaryOf(std::string_view name, std::string_view stem) {
+    if (name.size() != stem.size() + 10 || name.substr(0, stem.size()) != stem || !name.ends_with(".tmp"))
+        return false;
+    for (const char c : name.substr(stem.size(), 6))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+    return true;
+}
+
+// Removes the temporaries that dead saves of a file left. A save holds its
+// temporary locked from its creation until it has taken the file's place or
+// is gone, so one that no save holds is a dead save's. Only with the folder
+// to itself: a save between creating its temporary and locking it holds the
+// folder shared, and then this is left to a later save. A name shortened to
+// fit may stand for more files than one; what it removes is dead all the
+// same.
+void removeDeadTemporaries(int dirFd, const fs::path& folder, std::string_view stem) {
+    if (dirFd < 0 || ::flock(dirFd, LOCK_EX | LOCK_NB) != 0) return;
+    std::error_code e;
+    for (fs::directory_iterator it(folder, e), end; !e && it != end; it.increment(e)) {
+        const std::string name = it->path().filename().string();
+        if (!isTemporaryOf(name, stem)) continue;
+        // Neither a link nor a folder, whatever its name.
+        const Descriptor t(::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        struct stat st{};
+        if (t.fd >= 0 && ::fstat(t.fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(t.fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(dirFd, name.c_str(), 0);
+    }
+    ::flock(dirFd, LOCK_UN);
+}
+
 bool writeAll(int fd, std::string_view bytes, int& err) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -208,21 +239,35 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes) {
     }
 
     // A temporary of its own: other saves and whatever else stands in the
-    // folder are left alone.
+    // folder are left alone, but for what dead saves of the file left.
     const fs::path folder = folderOf(target);
     const std::string stem = temporaryStem(target.filename().string(), folder);
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    removeDeadTemporaries(dir.fd, folder, stem);
     std::random_device seed;
     std::mt19937 draw(seed());
     fs::path temporary;
     Descriptor out;
-    for (int attempt = 0; out.fd < 0; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
-        temporary = folder / (stem + suffix);
-        out.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, exists ? 0600 : 0666);
-        if (out.fd < 0 && (errno != EEXIST || attempt == 100))
-            return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
+    {
+        // Created and locked under the folder's shared lock, so that no
+        // removal sees it unlocked; a folder that takes no lock has no
+        // removal either. A return closes the folder, and so unlocks it.
+        bool shared = dir.fd >= 0;
+        while (shared && ::flock(dir.fd, LOCK_SH) != 0) shared = errno == EINTR;
+        for (int attempt = 0; out.fd < 0; ++attempt) {
+            char suffix[16];
+            std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
+            temporary = folder / (stem + suffix);
+            out.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, exists ? 0600 : 0666);
+            if (out.fd < 0 && (errno != EEXIST || attempt == 100))
+                return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
+        }
+        ::flock(out.fd, LOCK_EX);
+        if (shared) ::flock(dir.fd, LOCK_UN);
     }
+    // Holds the lock until the temporary has taken the file's place or is
+    // gone, past the close that reports a late write error.
+    const Descriptor held(::dup(out.fd));
 
     const auto fail = [&](int e) {
         ::unlink(temporary.c_str());
@@ -244,7 +289,6 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes) {
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
     // The new name reaches the device too; a folder that cannot say so
     // still holds the file.
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.fd >= 0) ::fsync(dir.fd);
     return {};
 }

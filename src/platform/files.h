@@ -53,7 +53,9 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes);
 // replaced; the file keeps its permissions, and its owner and group where the
 // saver may set them (the superuser both, a member of its group the group).
 // A file nobody may write (the read-only attribute), a folder, a pipe or a
-// device is refused and left as it is. A failure leaves no temporary behind.
+// device is refused and left as it is. A failure leaves no temporary behind,
+// and a save removes the temporaries that saves of the file killed on the
+// way left, but not one a save still at work holds.
 FileOutcome replaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace nk

@@ -68,8 +68,8 @@ std::pair<uid_t, gid_t> ownersOf(const fs::path& p) {
     return {st.st_uid, st.st_gid};
 }
 
-// A save in a child process, stopped while its temporary stands in the
-// folder; `pid` is -1 if none could be caught.
+// A save in a child process, stopped while it writes its temporary; `pid`
+// is -1 if none could be caught.
 struct StoppedSave {
     pid_t pid = -1;
     fs::path temporary;
@@ -91,7 +91,8 @@ StoppedSave stopASaveOf(const fs::path& file) {
         if (child == 0) ::_exit(replaceFile(file, bytes).error);
         while (::waitpid(child, nullptr, WNOHANG) == 0) {
             for (const fs::path& t : temporaries()) {
-                if (std::find(before.begin(), before.end(), t) != before.end()) continue;
+                std::error_code e;
+                if (std::find(before.begin(), before.end(), t) != before.end() || fs::file_size(t, e) == 0) continue;
                 ::kill(child, SIGSTOP);
                 if (fs::exists(t)) return {child, t};
                 ::kill(child, SIGCONT);
@@ -377,11 +378,53 @@ TEST_F(Files, OneCauseHasOneNumberForReadingAndSaving) {
 }
 
 TEST_F(Files, SavingLeavesWhatStandsBesideTheFile) {
-    put(dir / "f.tmp", "someone else's");
+    // Names near those of the file's temporaries, and another file's
+    // temporary, that no save holds.
+    const char* const files[] = {"f.tmp",           ".f.12345.tmp",     ".f.1234567.tmp", ".f.12345g.tmp",
+                                 ".f.ABCDEF.tmp",   "f.123456.tmp",     ".f.123456.tmp~", ".f.123456.txt",
+                                 ".ff.123456.tmp",  ".g.123456.tmp",    ".f123456.tmp"};
+    for (const char* name : files) put(dir / name, "someone else's");
     fs::create_directories(dir / ".f.tmp" / "full");
+    // A folder and a link at names a temporary of the file could take.
+    fs::create_directories(dir / ".f.000000.tmp" / "full");
+    put(dir / "cel", "someone else's");
+    fs::create_symlink("cel", dir / ".f.abcdef.tmp");
+
     ASSERT_TRUE(replaceFile(dir / "f", "1").ok());
-    EXPECT_EQ(contents(dir / "f.tmp"), "someone else's");
+    for (const char* name : files) EXPECT_EQ(contents(dir / name), "someone else's") << name;
     EXPECT_TRUE(fs::is_directory(dir / ".f.tmp" / "full"));
+    EXPECT_TRUE(fs::is_directory(dir / ".f.000000.tmp" / "full"));
+    EXPECT_TRUE(fs::is_symlink(dir / ".f.abcdef.tmp"));
+    EXPECT_EQ(contents(dir / "cel"), "someone else's");
+}
+
+// Saves killed half-way leave their temporaries; the next save of the file
+// removes them, but not the temporary of a save still at work.
+TEST_F(Files, ASaveRemovesWhatDeadSavesOfTheFileLeft) {
+    const fs::path f = dir / "p.nks";
+    put(f, "earlier");
+    std::vector<fs::path> dead;
+    for (int i = 0; i < 2; ++i) {
+        const StoppedSave killed = stopASaveOf(f);
+        ASSERT_NE(killed.pid, -1) << "no save caught while writing";
+        ::kill(killed.pid, SIGKILL);
+        ::waitpid(killed.pid, nullptr, 0);
+        dead.push_back(killed.temporary);
+    }
+    put(dir / ".p.nks.0a1b2c.tmp", "");  // killed before it wrote
+    dead.push_back(dir / ".p.nks.0a1b2c.tmp");
+    const StoppedSave live = stopASaveOf(f);
+    ASSERT_NE(live.pid, -1) << "no save caught while writing";
+
+    const FileOutcome r = replaceFile(f, "1,2");
+    EXPECT_TRUE(r.ok()) << r.reason;
+    EXPECT_EQ(contents(f), "1,2");
+    for (const fs::path& t : dead) EXPECT_FALSE(fs::exists(t)) << t;
+    EXPECT_TRUE(fs::exists(live.temporary));
+    // The save at work ends as it would have.
+    EXPECT_EQ(finish(live), 0);
+    EXPECT_EQ(fs::file_size(f), std::uintmax_t(16) << 20);
+    EXPECT_EQ(leftovers(dir), 0);
 }
 
 // Two users of a design office share a folder through group 2000; a save
