@@ -1,16 +1,20 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/fsuid.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
-#include <grp.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -519,8 +523,35 @@ TEST_F(Files, SavingThroughALinkReplacesItsFileAndKeepsTheLink) {
 }
 
 TEST_F(Files, ASaveOntoAFullDeviceKeepsTheOldFile) {
+    const fs::path device = dir / "kicsi";
+    fs::create_directory(device);
+    if (::mount("tmpfs", device.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no small device to fill: mount: " << std::strerror(errno);
+    const struct Unmount {
+        const fs::path& at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{device};
+    put(device / "f", "earlier");
+    // Every block left is taken.
+    {
+        const int fill = ::open((device / "toltelek").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        ASSERT_GE(fill, 0);
+        const std::string block(4096, 'x');
+        while (::write(fill, block.data(), block.size()) > 0) {
+        }
+        EXPECT_EQ(errno, ENOSPC);
+        ::close(fill);
+    }
+    const FileOutcome r = replaceFile(device / "f", std::string(8192, 'x'));
+    EXPECT_EQ(r.error, kDiskFull);
+    EXPECT_EQ(r.reason, "no space left on the device");
+    EXPECT_EQ(contents(device / "f"), "earlier");
+    EXPECT_EQ(leftovers(device), 0);
+}
+
+TEST_F(Files, ASaveBeyondTheFileSizeLimitKeepsTheOldFile) {
     put(dir / "f", "earlier");
-    // The device takes no more than 4 KiB per file.
+    // The process may write no more than 4 KiB to a file.
     rlimit before{};
     ::getrlimit(RLIMIT_FSIZE, &before);
     auto* previous = std::signal(SIGXFSZ, SIG_IGN);
