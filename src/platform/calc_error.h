@@ -5,13 +5,16 @@
 
 namespace nk {
 
-// Run-time error numbers the calculation can raise. The windows show them to
-// the designer by number, so the numbers are part of the behaviour.
+// Run-time error numbers the calculation can raise, and those the windows
+// show for a failure no calculation raised. The windows show them to the
+// designer by number, so the numbers are part of the behaviour.
 enum ErrorNumber : int {
-    kInvalidCall = 5,     // e.g. the logarithm of a number that is not positive
-    kOverflow = 6,        // a value outside the range of its type; also 0 / 0
-    kSubscript = 9,       // an index outside an array's bounds
-    kDivisionByZero = 11  // a non-zero value divided by 0
+    kInvalidCall = 5,      // e.g. the logarithm of a number that is not positive
+    kOverflow = 6,         // a value outside the range of its type; also 0 / 0
+    kOutOfMemory = 7,      // memory ran out
+    kSubscript = 9,        // an index outside an array's bounds
+    kDivisionByZero = 11,  // a non-zero value divided by 0
+    kInternalError = 51    // any other failure of the program itself
 };
 
 class CalcError : public std::exception {

@@ -1,10 +1,13 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -70,13 +73,8 @@ fs::path folderOf(const fs::path& p) {
     return parent.empty() ? fs::path(".") : parent;
 }
 
-// A missing file is "not found" only where its folder is there; otherwise
-// the path is wrong.
-FileOutcome missing(const fs::path& p) {
-    struct stat st{};
-    if (::stat(folderOf(p).c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return {kFileNotFound, "no such file"};
-    return {kPathNotFound, "no such folder"};
-}
+// The size tells a file that holds no settings before a byte of it is read.
+FileOutcome tooLarge() { return {kPathFileAccess, "too large for a settings file"}; }
 
 // Only regular files hold settings.
 FileOutcome notAFile(mode_t mode) {
@@ -124,6 +122,62 @@ bool followLinks(fs::path& p, int& err) {
     return false;
 }
 
+// A missing file is "not found" only where its folder is there; otherwise
+// the path is wrong. The folder is the one its links lead to, where a save
+// would have to create it.
+FileOutcome missing(const fs::path& path) {
+    fs::path p = path;
+    int err = 0;
+    if (!followLinks(p, err)) return failure(err);
+    struct stat st{};
+    if (::stat(folderOf(p).c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return {kFileNotFound, "no such file"};
+    return {kPathNotFound, "no such folder"};
+}
+
+// The temporaries of a file are named "." + its name + "." + six hex digits
+// + ".tmp", its name shortened so that they fit wherever the name fits.
+std::string temporaryStem(const std::string& name, const fs::path& folder) {
+    long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longest <= 0) longest = NAME_MAX;
+    constexpr std::size_t kAdded = 12;
+    std::size_t n = std::min(name.size(), std::size_t(longest) > kAdded ? std::size_t(longest) - kAdded : 0);
+    // Not inside a letter: a file system may take only whole UTF-8 names.
+    while (n > 0 && n < name.size() && (static_cast<unsigned char>(name[n]) & 0xC0) == 0x80) --n;
+    std::string stem(1, '.');
+    stem.append(name, 0, n).push_back('.');
+    return stem;
+}
+
+bool isTemporaryOf(std::string_view name, std::string_view stem) {
+    if (name.size() != stem.size() + 10 || name.substr(0, stem.size()) != stem || !name.ends_with(".tmp"))
+        return false;
+    for (const char c : name.substr(stem.size(), 6))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+    return true;
+}
+
+// Removes the temporaries that dead saves of a file left. A save holds its
+// temporary locked from its creation until it has taken the file's place or
+// is gone, so one that no save holds is a dead save's. Only with the folder
+// to itself: a save between creating its temporary and locking it holds the
+// folder shared, and then this is left to a later save. A name shortened to
+// fit may stand for more files than one; what it removes is dead all the
+// same.
+void removeDeadTemporaries(int dirFd, const fs::path& folder, std::string_view stem) {
+    if (dirFd < 0 || ::flock(dirFd, LOCK_EX | LOCK_NB) != 0) return;
+    std::error_code e;
+    for (fs::directory_iterator it(folder, e), end; !e && it != end; it.increment(e)) {
+        const std::string name = it->path().filename().string();
+        if (!isTemporaryOf(name, stem)) continue;
+        // Neither a link nor a folder, whatever its name.
+        const Descriptor t(::openat(dirFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        struct stat st{};
+        if (t.fd >= 0 && ::fstat(t.fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(t.fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(dirFd, name.c_str(), 0);
+    }
+    ::flock(dirFd, LOCK_UN);
+}
+
 bool writeAll(int fd, std::string_view bytes, int& err) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -143,11 +197,13 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes) {
     struct stat st{};
     if (::stat(path.c_str(), &st) != 0) return errno == ENOENT ? missing(path) : failure(errno);
     if (!S_ISREG(st.st_mode)) return notAFile(st.st_mode);
+    if (std::uintmax_t(st.st_size) > kLargestSettingsFile) return tooLarge();
     // Not blocking: what is a file now may be a pipe by the time it opens.
     Descriptor f(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (f.fd < 0) return errno == ENOENT ? missing(path) : failure(errno);
     if (::fstat(f.fd, &st) != 0) return failure(errno);
     if (!S_ISREG(st.st_mode)) return notAFile(st.st_mode);
+    if (std::uintmax_t(st.st_size) > kLargestSettingsFile) return tooLarge();
     std::string read;
     char buffer[65536];
     for (;;) {
@@ -183,35 +239,56 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes) {
     }
 
     // A temporary of its own: other saves and whatever else stands in the
-    // folder are left alone.
+    // folder are left alone, but for what dead saves of the file left.
     const fs::path folder = folderOf(target);
-    std::string stem(1, '.');
-    stem.append(target.filename().string()).push_back('.');
+    const std::string stem = temporaryStem(target.filename().string(), folder);
+    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    removeDeadTemporaries(dir.fd, folder, stem);
     std::random_device seed;
     std::mt19937 draw(seed());
     fs::path temporary;
     Descriptor out;
-    for (int attempt = 0; out.fd < 0; ++attempt) {
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
-        temporary = folder / (stem + suffix);
-        out.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, exists ? 0600 : 0666);
-        if (out.fd < 0 && (errno != EEXIST || attempt == 100))
-            return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
+    {
+        // Created and locked under the folder's shared lock, so that no
+        // removal sees it unlocked; a folder that takes no lock has no
+        // removal either. A return closes the folder, and so unlocks it.
+        bool shared = dir.fd >= 0;
+        while (shared && ::flock(dir.fd, LOCK_SH) != 0) shared = errno == EINTR;
+        for (int attempt = 0; out.fd < 0; ++attempt) {
+            char suffix[16];
+            std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
+            temporary = folder / (stem + suffix);
+            out.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, exists ? 0600 : 0666);
+            if (out.fd < 0 && (errno != EEXIST || attempt == 100))
+                return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
+        }
+        ::flock(out.fd, LOCK_EX);
+        if (shared) ::flock(dir.fd, LOCK_UN);
     }
+    // Holds the lock until the temporary has taken the file's place or is
+    // gone, past the close that reports a late write error.
+    const Descriptor held(::dup(out.fd));
 
     const auto fail = [&](int e) {
         ::unlink(temporary.c_str());
         return failure(e);
     };
-    if (exists && ::fchmod(out.fd, st.st_mode & 07777) != 0) return fail(errno);
+    if (exists) {
+        // The file stays its owner's and its group's wherever the saver may
+        // say so: the superuser keeps both, a member of the group the group,
+        // so the users who share a folder can all go on saving. Before the
+        // mode, as a change of owner clears the set-id bits.
+        if (::fchown(out.fd, st.st_uid, st.st_gid) != 0 && ::fchown(out.fd, uid_t(-1), st.st_gid) != 0) {
+            // Neither is the saver's to set: the file becomes the saver's.
+        }
+        if (::fchmod(out.fd, st.st_mode & 07777) != 0) return fail(errno);
+    }
     if (!writeAll(out.fd, bytes, err)) return fail(err);
     if (::fsync(out.fd) != 0) return fail(errno);
     if (out.close() != 0) return fail(errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
     // The new name reaches the device too; a folder that cannot say so
     // still holds the file.
-    Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.fd >= 0) ::fsync(dir.fd);
     return {};
 }

@@ -5,6 +5,7 @@
 // by the system's reason in words, so the settings window and the developer
 // tools refuse the same things for the same reasons.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,15 @@ enum FileErrorNumber : int {
     kPathNotFound = 76       // a folder on the way is missing or is a file
 };
 
+// Far beyond any settings file: the start-up settings take 29 kB, and a
+// file whose catalogue holds the 9,999 models of each type a file allows,
+// named in 40 characters, with each of the sixteen texts filling the 32,767
+// characters of its box, 5.4 MB. A larger file is refused unread as one that
+// is no settings file, as a folder or a device is (75): out of memory (7) or
+// disk full (61) would send the administrator after the machine, which is
+// not at fault.
+inline constexpr std::uintmax_t kLargestSettingsFile = std::uintmax_t(16) << 20;
+
 struct FileOutcome {
     int error = 0;       // 0 when done, otherwise a FileErrorNumber
     std::string reason;  // why not, in English words (for the tools)
@@ -32,17 +42,20 @@ struct FileOutcome {
 // nothing tells whether the file's folder is there.
 int fileErrorNumber(int err);
 
-// Reads the whole of a regular file. Folders, pipes, devices and sockets are
-// refused before anything is read, so a reader neither blocks nor consumes
-// what is not a file.
+// Reads the whole of a regular file. Folders, pipes, devices and sockets, and
+// a file larger than kLargestSettingsFile, are refused before anything is
+// read, so a reader neither blocks nor consumes what is not a settings file.
 FileOutcome readWholeFile(const std::string& path, std::string& bytes);
 
 // Replaces a file by `bytes`, whole or not at all: they go to a temporary of
 // a name of their own in the file's folder, reach the device, and then take
 // the file's place in one step. A symbolic link stays and its file is
-// replaced; the file keeps its permissions. A file nobody may write (the
-// read-only attribute), a folder, a pipe or a device is refused and left as
-// it is. A failure leaves no temporary behind.
+// replaced; the file keeps its permissions, and its owner and group where the
+// saver may set them (the superuser both, a member of its group the group).
+// A file nobody may write (the read-only attribute), a folder, a pipe or a
+// device is refused and left as it is. A failure leaves no temporary behind,
+// and a save removes the temporaries that saves of the file killed on the
+// way left, but not one a save still at work holds.
 FileOutcome replaceFile(const std::string& path, std::string_view bytes);
 
 }  // namespace nk

@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include <new>
+
 #include "platform/calc_error.h"
 
 namespace nk::ui {
@@ -19,6 +21,11 @@ bool Application::notify(QObject* receiver, QEvent* event) {
         report(e.number());
     } catch (const std::system_error& e) {
         report(fileErrorNumber(e.code()));
+    } catch (const std::bad_alloc&) {
+        // What the failed allocation would have taken is free again.
+        report(kOutOfMemory);
+    } catch (...) {
+        report(kInternalError);
     }
     return true;
 }

@@ -1,7 +1,8 @@
 # calc-table opens and saves settings files as the settings window does: it
 # refuses what is not a file before reading, keeps a read-only file, the
-# file's permissions and its link, leaves whatever stands beside the file,
-# and tells every failure with its reason and status 1, never with an abort.
+# file's permissions and its link, leaves whatever stands beside the file
+# but what a killed save of it left, and tells every failure with its reason
+# and status 1, never with an abort.
 set(work ${DIR}/settings_file_cases)
 file(REMOVE_RECURSE ${work})
 file(MAKE_DIRECTORY ${work})
@@ -38,6 +39,13 @@ execute_process(COMMAND mkfifo ${work}/pipe)
 run("a pipe to open" 1 "pipe: cannot be read: is a pipe \\(error 75\\)" --settings ${work}/pipe)
 run("a device to open" 1 "cannot be read: is a device \\(error 75\\)" --settings /dev/zero)
 run("a missing file to open" 1 "cannot be read: no such file \\(error 53\\)" --settings ${work}/nincs)
+# A file far larger than any settings file, refused before it is read: 16 MiB
+# and a byte, sparse.
+file(WRITE ${work}/huge "")
+execute_process(COMMAND truncate -s 16777217 ${work}/huge)
+run("a file far too large to open" 1 "huge: cannot be read: too large for a settings file \\(error 75\\)"
+    --settings ${work}/huge)
+file(REMOVE ${work}/huge)
 
 # A read-only file is kept as it is.
 file(WRITE ${work}/read_only "${earlier}")
@@ -65,11 +73,17 @@ if(size LESS 1000)
   message(SEND_ERROR "a link to save through: its file holds ${size} bytes")
 endif()
 
-# What stands at a temporary name of old is left alone.
+# A folder at a name a temporary of the file takes is left alone; what a
+# killed save of the file left is removed.
 file(WRITE ${work}/beside "${earlier}")
-file(WRITE ${work}/beside.tmp/inside "${earlier}")
+file(WRITE ${work}/.beside.000000.tmp/inside "${earlier}")
+file(WRITE ${work}/.beside.0a1b2c.tmp "the start of a killed save")
 run("a folder beside the file" 0 "^$" --save ${work}/beside)
-expect_contents("a folder beside the file" ${work}/beside.tmp/inside "${earlier}")
+expect_contents("a folder beside the file" ${work}/.beside.000000.tmp/inside "${earlier}")
+if(EXISTS ${work}/.beside.0a1b2c.tmp)
+  message(SEND_ERROR "a killed save's temporary is still there")
+endif()
+file(REMOVE_RECURSE ${work}/.beside.000000.tmp)
 
 # Where the file cannot go, it is said why.
 run("a missing folder to save into" 1 "cannot be written: no such folder \\(error 76\\)" --save ${work}/nincs/uj)

@@ -3,6 +3,8 @@
 #include <QTimer>
 #include <filesystem>
 #include <functional>
+#include <new>
+#include <stdexcept>
 #include <ostream>
 
 #include "platform/calc_error.h"
@@ -88,7 +90,10 @@ INSTANTIATE_TEST_SUITE_P(
                                          RaisedCase{"file_permission", fileError(std::errc::permission_denied), 70},
                                          RaisedCase{"disk_full", fileError(std::errc::no_space_on_device), 61},
                                          RaisedCase{"device", fileError(std::errc::io_error), 57},
-                                         RaisedCase{"other_file_error", fileError(std::errc::is_a_directory), 75}),
+                                         RaisedCase{"other_file_error", fileError(std::errc::is_a_directory), 75},
+                                         RaisedCase{"out_of_memory", [] { throw std::bad_alloc(); }, 7},
+                                         RaisedCase{"other_exception", [] { throw std::out_of_range("index"); }, 51},
+                                         RaisedCase{"not_a_standard_exception", [] { throw 42; }, 51}),
                        ::testing::Values(Event::Click, Event::Key, Event::Timer)),
     [](const auto& info) {
         const Event e = std::get<1>(info.param);

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <functional>
 
+#include "platform/files.h"
 #include "state/settings_file.h"
 #include "ui/settings/settings_window.h"
 #include "ui_fixture.h"
@@ -301,6 +302,13 @@ TEST_F(SettingsFiles, EachFileFailureGetsTheMessageOfItsOwnCause) {
          [](const QString& d) {
              QDir(d).mkdir(QStringLiteral("sub2"));
              return d + QStringLiteral("/sub2");
+         },
+         code(75)},
+        {"open a file far larger than any settings file", false, false,
+         [&](const QString& d) {
+             put(d + QStringLiteral("/nagy"), "");
+             QFile(d + QStringLiteral("/nagy")).resize(qint64(kLargestSettingsFile) + 1);  // sparse
+             return d + QStringLiteral("/nagy");
          },
          code(75)},
         {"open an unreadable file", false, true,
