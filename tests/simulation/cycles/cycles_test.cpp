@@ -121,12 +121,7 @@ TEST_F(Cycles, InstallationRowsAreTheWholeInstallations) {
 // captions' formulas of the figures shown.
 TEST_F(Cycles, RowsOfPoolAndCombinedSystemsMeetTheirCaptionsFormulas) {
     const NumberLocale loc = NumberLocale::decimalComma();
-    auto shown = [](const std::string& t) {
-        std::string dot = t.substr(0, t.find(' '));
-        for (char& c : dot)
-            if (c == ',') c = '.';
-        return std::stod(dot);
-    };
+    auto shown = [&](const std::string& t) { return localeRead(t.substr(0, t.find(' ')), loc).value_or(-1); };
     auto percent = [&](double a, double b) { return textForm(CSng(sharePercent(a, b)), loc) + " %"; };
     for (int system : {21, 22, 41, 42, 43, 44, 45}) {
         for (Integer cycle : {1, 2, 3, 4}) {
