@@ -138,7 +138,9 @@ FileOutcome missing(const fs::path& path) {
 // + ".tmp", its name shortened so that they fit wherever the name fits.
 std::string temporaryStem(const std::string& name, const fs::path& folder) {
     long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
-    if (longest <= 0) longest = NAME_MAX;
+    // FAT and exFAT say six bytes a letter for their 255 letters: 255 bytes
+    // fit everywhere.
+    if (longest <= 0 || longest > NAME_MAX) longest = NAME_MAX;
     constexpr std::size_t kAdded = 12;
     std::size_t n = std::min(name.size(), std::size_t(longest) > kAdded ? std::size_t(longest) - kAdded : 0);
     // Not inside a letter: a file system may take only whole UTF-8 names.
@@ -214,12 +216,17 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes) {
         }
         if (n == 0) break;
         read.append(buffer, std::size_t(n));
+        // A file that grows while it is read, or whose size the system does
+        // not tell, is read no further than the bound.
+        if (read.size() > kLargestSettingsFile) return tooLarge();
     }
     bytes = std::move(read);
     return {};
 }
 
-FileOutcome replaceFile(const std::string& path, std::string_view bytes) {
+FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::optional<std::uint32_t> namesSeed) {
+    // What could not be read back is not written.
+    if (bytes.size() > kLargestSettingsFile) return tooLarge();
     fs::path target(path);
     int err = 0;
     if (!followLinks(target, err)) return failure(err);
@@ -244,8 +251,7 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes) {
     const std::string stem = temporaryStem(target.filename().string(), folder);
     Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     removeDeadTemporaries(dir.fd, folder, stem);
-    std::random_device seed;
-    std::mt19937 draw(seed());
+    std::mt19937 draw(namesSeed ? *namesSeed : std::random_device()());
     fs::path temporary;
     Descriptor out;
     {

@@ -6,6 +6,7 @@
 // tools refuse the same things for the same reasons.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,7 +45,8 @@ int fileErrorNumber(int err);
 
 // Reads the whole of a regular file. Folders, pipes, devices and sockets, and
 // a file larger than kLargestSettingsFile, are refused before anything is
-// read, so a reader neither blocks nor consumes what is not a settings file.
+// read, so a reader neither blocks nor consumes what is not a settings file;
+// a file that grows past the bound while it is read is refused there.
 FileOutcome readWholeFile(const std::string& path, std::string& bytes);
 
 // Replaces a file by `bytes`, whole or not at all: they go to a temporary of
@@ -55,7 +57,10 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes);
 // A file nobody may write (the read-only attribute), a folder, a pipe or a
 // device is refused and left as it is. A failure leaves no temporary behind,
 // and a save removes the temporaries that saves of the file killed on the
-// way left, but not one a save still at work holds.
-FileOutcome replaceFile(const std::string& path, std::string_view bytes);
+// way left, but not one a save still at work holds. More bytes than
+// kLargestSettingsFile are refused, as the reader would refuse them.
+// `namesSeed` draws the temporary's names, for a test that must know them.
+FileOutcome replaceFile(const std::string& path, std::string_view bytes,
+                        std::optional<std::uint32_t> namesSeed = std::nullopt);
 
 }  // namespace nk

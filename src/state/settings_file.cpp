@@ -295,6 +295,11 @@ public:
         const Item it = take(what);
         if (it.kind != Item::Kind::Text && it.kind != Item::Kind::Empty)
             fail(what, "nem idézőjelek közötti szöveg: " + quoted(it.text));
+        // A UTF-8 file may hold what the code page cannot: such a text could
+        // never be saved again.
+        std::string bad;
+        if (!toWindows1250(it.text, &bad))
+            fail(what, "olyan karaktert („" + bad + "”) tartalmaz, amelyet a beállítási file nem tud tárolni");
         return it.text;
     }
 

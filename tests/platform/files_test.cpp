@@ -13,12 +13,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <random>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -234,6 +236,43 @@ TEST_F(Files, AFileBeyondTheLargestSettingsFileIsRefusedUnread) {
     EXPECT_EQ(beyond.error, kPathFileAccess);
     EXPECT_EQ(beyond.reason, "too large for a settings file");
     EXPECT_TRUE(bytes == "earlier");  // not 16 MiB in the failure's text
+}
+
+// A file whose size the system does not tell (it says 0) is read no further
+// than the bound either.
+TEST_F(Files, AFileLongerThanItsSizeSaysIsReadNoFurtherThanTheBound) {
+    const char* const endless = "/proc/self/pagemap";
+    struct stat st{};
+    if (::stat(endless, &st) != 0 || st.st_size != 0) GTEST_SKIP() << endless << " is not here as a file of size 0";
+    std::string bytes = "earlier";
+    const FileOutcome r = readWholeFile(endless, bytes);
+    EXPECT_EQ(r.error, kPathFileAccess);
+    EXPECT_EQ(r.reason, "too large for a settings file");
+    EXPECT_TRUE(bytes == "earlier");
+}
+
+// What the reader would refuse is not written: the old file stays.
+TEST_F(Files, MoreThanTheLargestSettingsFileIsNotSaved) {
+    put(dir / "f", "earlier");
+    const FileOutcome r = replaceFile(dir / "f", std::string(kLargestSettingsFile + 1, 'x'));
+    EXPECT_EQ(r.error, kPathFileAccess);
+    EXPECT_EQ(contents(dir / "f"), "earlier");
+    EXPECT_TRUE(replaceFile(dir / "f", std::string(kLargestSettingsFile, 'x')).ok());
+}
+
+// Whatever stands at the name a temporary draws, the save draws another.
+TEST_F(Files, ASaveDrawsAnotherNameWhereOneIsTaken) {
+    constexpr std::uint32_t kSeed = 20261211;
+    std::mt19937 draw(kSeed);
+    char first[16];
+    std::snprintf(first, sizeof first, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
+    const fs::path taken = dir / (std::string(".f.") + first);
+    fs::create_directories(taken / "inside");
+    put(dir / "f", "earlier");
+    const FileOutcome r = replaceFile(dir / "f", "1", kSeed);
+    EXPECT_TRUE(r.ok()) << r.reason;
+    EXPECT_EQ(contents(dir / "f"), "1");
+    EXPECT_TRUE(fs::is_directory(taken / "inside"));
 }
 
 TEST_F(Files, SavingTellsEachFailureByItsOwnNumberAndKeepsWhatWasThere) {
