@@ -217,6 +217,23 @@ TEST_F(Sheet, ARemarkPrintsNoMoreThanItsFiveLines) {
     }
 }
 
+// The one-line texts a file may hold line breaks in are printed on their
+// own line each, so nothing below is printed over.
+TEST_F(Sheet, OneLineTextsWithLineBreaksStayOnTheirLine) {
+    m.s.projekt.Letesitmenynev = "Strand\r\nfürdő";
+    m.s.projekt.Megrendelonev = "Kiss\r\nKft.";
+    m.s.projekt.Keszitette = "Nagy\r\nÉva";
+    m.kat.KatNev(ix(m.s.Kollektortipus), ix(m.s.Kollektormodell)) = "R\r\n300";
+    render();
+    const std::vector<Text> values = column(47, 29, 80);
+    ASSERT_GE(values.size(), 4u);
+    EXPECT_EQ(values[1].text, QStringLiteral("Strand fürdő"));
+    EXPECT_EQ(values[2].text, QStringLiteral("Kiss Kft."));
+    EXPECT_EQ(values[3].text, QStringLiteral("Nagy Éva"));
+    EXPECT_NE(find(QStringLiteral("R 300")), nullptr);
+    EXPECT_EQ(column(65, 68, 110).size(), 8u) << "the collector rows keep their lines";
+}
+
 TEST_F(Sheet, CollectorValuesAreNumbersInTheLocalesNotation) {
     m.s.Kollektortipus = 6;
     m.s.Kollektormodell = 0;

@@ -4,6 +4,7 @@
 #include "simulation/cycles/run_steps.h"
 #include "simulation/hotwater/submodels.h"
 
+#include <new>
 #include <string>
 
 namespace nk {
@@ -68,10 +69,23 @@ void warmUp(Model& m, Integer cycle) {
 // A failed run shows its error and leaves the normal pointer behind, and no
 // figures: the previous run's would stand beside settings they were not
 // calculated for.
-void reportError(Model& m, const CalcError& e) {
-    m.ui->message(calcErrorMessage(e.number()), kCalcErrorTitle, MsgIcon::Exclamation);
+void reportError(Model& m, int number) {
+    m.ui->message(calcErrorMessage(number), kCalcErrorTitle, MsgIcon::Exclamation);
     m.ui->setBusy(false);
     showNoFigures(m);
+}
+
+// Runs a driver's body; an error ends the run as a calculation error does,
+// memory running out among them.
+template <class F>
+void guarded(Model& m, F body) {
+    try {
+        body();
+    } catch (const CalcError& e) {
+        reportError(m, e.number());
+    } catch (const std::bad_alloc&) {
+        reportError(m, kOutOfMemory);
+    }
 }
 
 // A system that can be chosen but has no day simulation is not calculated:
@@ -213,7 +227,7 @@ void Napiszamitas(Model& m) {
     BusyGuard guard(m);
     if (!guard.acquired() || !calculable(m)) return;
     Results& r = m.res;
-    try {
+    guarded(m, [&] {
         for (const Family& f : kFamilies) {
             if (!keptByDailyRun(f)) {
                 (r.*f.havi).erase();
@@ -239,17 +253,15 @@ void Napiszamitas(Model& m) {
         dailyResults(m);
         recordShownCalculation(m, 1);
         Eredmenykiiras(m);
-    } catch (const CalcError& e) {
-        reportError(m, e);
-    }
+    });
 }
 
 void Haviszamitas(Model& m) {
     BusyGuard guard(m);
     if (!guard.acquired() || !calculable(m)) return;
     Results& r = m.res;
-    m.ui->setBusy(true);
-    try {
+    guarded(m, [&] {
+        m.ui->setBusy(true);
         const int month = m.s.Honapvalasztas;
         const int n = m.klima.Honapnapjai(month);
         for (const Family& f : kFamilies) {
@@ -289,15 +301,13 @@ void Haviszamitas(Model& m) {
         monthlyEnergyResults(m, month);
         recordShownCalculation(m, 2);
         Eredmenykiiras(m);
-    } catch (const CalcError& e) {
-        reportError(m, e);
-    }
+    });
 }
 
 void Evesszamitas(Model& m) {
     BusyGuard guard(m);
     if (!guard.acquired() || !calculable(m)) return;
-    try {
+    guarded(m, [&] {
         RunAccumulator acc(m, false);
         startLongRun(m, acc, 1, 3);
         m.clock.Eredmenyrogzites = kTrue;
@@ -311,9 +321,7 @@ void Evesszamitas(Model& m) {
         runEnergyResults(m, false);
         recordShownCalculation(m, 3);
         Eredmenykiiras(m);
-    } catch (const CalcError& e) {
-        reportError(m, e);
-    }
+    });
 }
 
 void countPeriod(Model& m) {
@@ -336,7 +344,7 @@ void countPeriod(Model& m) {
 void Idoszakiszamitas(Model& m) {
     BusyGuard guard(m);
     if (!guard.acquired() || !calculable(m)) return;
-    try {
+    guarded(m, [&] {
         RunAccumulator acc(m, true);
         startLongRun(m, acc, m.s.ElsoHonap, 4);
         countPeriod(m);
@@ -356,9 +364,7 @@ void Idoszakiszamitas(Model& m) {
         runEnergyResults(m, true);
         recordShownCalculation(m, 4);
         Eredmenykiiras(m);
-    } catch (const CalcError& e) {
-        reportError(m, e);
-    }
+    });
 }
 
 bool runCalculation(Model& m) {

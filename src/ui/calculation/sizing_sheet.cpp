@@ -91,6 +91,10 @@ QString remarkInItsRoom(const std::string& remark) {
     return q(remark).split(crLf).mid(0, kRemarkLines).join(crLf);
 }
 
+// A text of a one-line box on one line: a file may hold line breaks in it,
+// and the rows below would be printed over.
+QString oneLine(const std::string& text) { return q(text).split(QStringLiteral("\r\n")).join(QLatin1Char(' ')); }
+
 QString collectorTypeName(int type) {
     static const char* const kNames[] = {"Vákuumcsöves kollektor", "Vákuumos síkkollektor",
                                          "Szelektív síkkollektor", "Nem szelektív síkkollektor",
@@ -471,9 +475,9 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const 
         w.atX(47);
         w.print(g, true);
     }
-    w.row(15, QStringLiteral("Létesítmény: "), 47, q(s.projekt.Letesitmenynev));
-    w.row(15, QStringLiteral("Megrendelő: "), 47, q(s.projekt.Megrendelonev));
-    w.row(15, QStringLiteral("Méretezést készítette: "), 47, q(s.projekt.Keszitette));
+    w.row(15, QStringLiteral("Létesítmény: "), 47, oneLine(s.projekt.Letesitmenynev));
+    w.row(15, QStringLiteral("Megrendelő: "), 47, oneLine(s.projekt.Megrendelonev));
+    w.row(15, QStringLiteral("Méretezést készítette: "), 47, oneLine(s.projekt.Keszitette));
     w.atX(15);
     w.print(QStringLiteral("Megjegyzés: "), false);
     w.lineStart(47);
@@ -498,7 +502,7 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const 
         w.atX(65);
         w.print(t, true);
     }
-    w.row(15, QStringLiteral("Napkollektorok megnevezése:"), 65, q(m.kat.KatNev(type, ix(s.Kollektormodell))));
+    w.row(15, QStringLiteral("Napkollektorok megnevezése:"), 65, oneLine(m.kat.KatNev(type, ix(s.Kollektormodell))));
     w.row(15, QStringLiteral("Napkollektorok száma:"), 65, numberItem(s.Kollektorszam, loc) + QStringLiteral(" db"));
     w.row(15, QStringLiteral("Napkollektorok hasznos felülete:"), 65,
           numberItem(s.Kollektorfelulet, loc) + QStringLiteral(" m2"));

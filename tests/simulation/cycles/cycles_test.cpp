@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <new>
 #include <ostream>
 #include <vector>
 
@@ -118,7 +119,8 @@ TEST_F(Cycles, InstallationRowsAreTheWholeInstallations) {
 
 // The rows as a pool or combined system's runs show them: Qkoll is Qhaszn
 // plus Qcső, and the pipe-loss share and the solar fraction are their
-// captions' formulas of the figures shown.
+// captions' formulas of the figures shown. (These systems' day simulations
+// have no collector pipe, so their Qcső and share are 0.)
 TEST_F(Cycles, RowsOfPoolAndCombinedSystemsMeetTheirCaptionsFormulas) {
     const NumberLocale loc = NumberLocale::decimalComma();
     auto shown = [&](const std::string& t) { return localeRead(t.substr(0, t.find(' ')), loc).value_or(-1); };
@@ -425,6 +427,29 @@ TEST_F(Cycles, EveryCycleReportsACalculationErrorAndLeavesNoFigures) {
         EXPECT_FALSE(busyUi.busy) << cycle;
         expectNoFigures(m, "cycle " + std::to_string(cycle));
         EXPECT_EQ(busyUi.shown.tablazat1, m.res.tablazat.tablazat1) << "the window is told";
+        EXPECT_FALSE(m.calculating);
+    }
+}
+
+// Memory that runs out in a run ends it as a calculation error does: the
+// message of error 7, the normal pointer and no figures.
+TEST_F(Cycles, MemoryRunningOutEndsTheRunAsAnError) {
+    class ShortOfMemoryUi : public testing::RecordingUi {
+    public:
+        void setBusy(bool b) override {
+            busy = b;
+            if (b) throw std::bad_alloc();
+        }
+        bool busy = false;
+    } ui7;
+    m.ui = &ui7;
+    for (Integer cycle : {2, 3, 4}) {
+        ui7.messages.clear();
+        run(cycle);
+        ASSERT_EQ(ui7.messages.size(), 1u) << cycle;
+        EXPECT_EQ(ui7.messages[0].text, calcErrorMessage(7)) << cycle;
+        EXPECT_FALSE(ui7.busy) << cycle;
+        expectNoFigures(m, "cycle " + std::to_string(cycle));
         EXPECT_FALSE(m.calculating);
     }
 }
