@@ -273,7 +273,7 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
     }
     // Holds the lock until the temporary has taken the file's place or is
     // gone, past the close that reports a late write error.
-    const Descriptor held(::dup(out.fd));
+    const Descriptor held(::fcntl(out.fd, F_DUPFD_CLOEXEC, 0));
 
     const auto fail = [&](int e) {
         ::unlink(temporary.c_str());
