@@ -7,10 +7,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <thread>
 
 namespace nk {
 
@@ -180,6 +182,27 @@ void removeDeadTemporaries(int dirFd, const fs::path& folder, std::string_view s
     ::flock(dirFd, LOCK_UN);
 }
 
+// Any process that may read a folder may lock it, and hold the lock for
+// ever: a save waits for a lock no longer than this, then goes on without.
+constexpr auto kLockWait = std::chrono::seconds(1);
+
+bool lockWithin(int fd, int operation, std::chrono::steady_clock::duration wait) {
+    const auto until = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        if (::flock(fd, operation | LOCK_NB) == 0) return true;
+        if (errno != EWOULDBLOCK && errno != EINTR) return false;
+        if (std::chrono::steady_clock::now() >= until) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+// Whether the name still stands for the open file.
+bool stillNamed(const fs::path& name, int fd) {
+    struct stat named{}, open{};
+    return ::lstat(name.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 && named.st_dev == open.st_dev &&
+           named.st_ino == open.st_ino;
+}
+
 bool writeAll(int fd, std::string_view bytes, int& err) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -258,8 +281,10 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
         // Created and locked under the folder's shared lock, so that no
         // removal sees it unlocked; a folder that takes no lock has no
         // removal either. A return closes the folder, and so unlocks it.
-        bool shared = dir.fd >= 0;
-        while (shared && ::flock(dir.fd, LOCK_SH) != 0) shared = errno == EINTR;
+        // Without the lock, a removal may take the temporary before it is
+        // locked: the name then no longer stands for it, and another is
+        // drawn.
+        const bool shared = dir.fd >= 0 && lockWithin(dir.fd, LOCK_SH, kLockWait);
         for (int attempt = 0; out.fd < 0; ++attempt) {
             char suffix[16];
             std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
@@ -267,8 +292,10 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
             out.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, exists ? 0600 : 0666);
             if (out.fd < 0 && (errno != EEXIST || attempt == 100))
                 return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
+            if (out.fd < 0) continue;
+            lockWithin(out.fd, LOCK_EX, kLockWait);
+            if (!stillNamed(temporary, out.fd)) out.close();
         }
-        ::flock(out.fd, LOCK_EX);
         if (shared) ::flock(dir.fd, LOCK_UN);
     }
     // Holds the lock until the temporary has taken the file's place or is
@@ -282,14 +309,15 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
     if (exists) {
         // The file stays its owner's and its group's wherever the saver may
         // say so: the superuser keeps both, a member of the group the group,
-        // so the users who share a folder can all go on saving. Before the
-        // mode, as a change of owner clears the set-id bits.
+        // so the users who share a folder can all go on saving.
         if (::fchown(out.fd, st.st_uid, st.st_gid) != 0 && ::fchown(out.fd, uid_t(-1), st.st_gid) != 0) {
             // Neither is the saver's to set: the file becomes the saver's.
         }
-        if (::fchmod(out.fd, st.st_mode & 07777) != 0) return fail(errno);
     }
     if (!writeAll(out.fd, bytes, err)) return fail(err);
+    // The mode after the last change of owner and the last write, as both
+    // clear the set-id bits.
+    if (exists && ::fchmod(out.fd, st.st_mode & 07777) != 0) return fail(errno);
     if (::fsync(out.fd) != 0) return fail(errno);
     if (out.close() != 0) return fail(errno);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);

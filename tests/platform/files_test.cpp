@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/fsuid.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <iterator>
 #include <random>
 #include <thread>
@@ -432,6 +435,7 @@ TEST_F(Files, SavingLeavesWhatStandsBesideTheFile) {
     fs::create_directories(dir / ".f.000000.tmp" / "full");
     put(dir / "cel", "someone else's");
     fs::create_symlink("cel", dir / ".f.abcdef.tmp");
+    ASSERT_EQ(::mkfifo((dir / ".f.123abc.tmp").c_str(), 0600), 0);
 
     ASSERT_TRUE(replaceFile(dir / "f", "1").ok());
     for (const char* name : files) EXPECT_EQ(contents(dir / name), "someone else's") << name;
@@ -439,6 +443,7 @@ TEST_F(Files, SavingLeavesWhatStandsBesideTheFile) {
     EXPECT_TRUE(fs::is_directory(dir / ".f.000000.tmp" / "full"));
     EXPECT_TRUE(fs::is_symlink(dir / ".f.abcdef.tmp"));
     EXPECT_EQ(contents(dir / "cel"), "someone else's");
+    EXPECT_TRUE(fs::is_fifo(dir / ".f.123abc.tmp"));
 }
 
 // Saves killed half-way leave their temporaries; the next save of the file
@@ -470,6 +475,31 @@ TEST_F(Files, ASaveRemovesWhatDeadSavesOfTheFileLeft) {
     EXPECT_EQ(leftovers(dir), 0);
 }
 
+// Any user who may read a folder may lock it, and for as long as he likes:
+// a save waits a moment at most, and the dead temporaries stay for a later
+// save.
+TEST_F(Files, ASaveCompletesWhileAnotherProcessHoldsTheFolderLocked) {
+    const fs::path f = dir / "p.nks";
+    put(f, "earlier");
+    put(dir / ".p.nks.0a1b2c.tmp", "");  // a dead save's
+    const int locker = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(::flock(locker, LOCK_EX), 0);
+
+    std::promise<FileOutcome> done;
+    std::future<FileOutcome> saved = done.get_future();
+    std::thread save([&] { done.set_value(replaceFile(f, "1,2")); });
+    const bool completed = saved.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    // Let a save that waits for the lock go on, so that the test ends.
+    ::close(locker);
+    save.join();
+    ASSERT_TRUE(completed) << "the save waited for the folder's lock";
+    const FileOutcome r = saved.get();
+    EXPECT_TRUE(r.ok()) << r.reason;
+    EXPECT_EQ(contents(f), "1,2");
+    EXPECT_TRUE(fs::exists(dir / ".p.nks.0a1b2c.tmp"));
+    EXPECT_EQ(leftovers(dir), 1);
+}
+
 // Two users of a design office share a folder through group 2000; a save
 // by either, or by the superuser, must leave the file to the other.
 TEST_F(Files, ASaveKeepsTheOwnerAndGroupWhereTheSaverMaySetThem) {
@@ -496,6 +526,12 @@ TEST_F(Files, ASaveKeepsTheOwnerAndGroupWhereTheSaverMaySetThem) {
     EXPECT_EQ(contents(f), "1001");
     EXPECT_EQ(modeOf(f), mode_t(0664));
     EXPECT_EQ(leftovers(shared), 0);
+    // A member of the group keeps the set-group-id bit, which writing a
+    // file clears for anyone but the superuser.
+    fs::permissions(f, fs::perms(02775));
+    EXPECT_EQ(asUser(1002, 1002, {2000}, save("1002")), 0);
+    EXPECT_EQ(ownersOf(f), (std::pair<uid_t, gid_t>(1002, 2000)));
+    EXPECT_EQ(modeOf(f), mode_t(02775));
 
     // Where the saver may set neither, the save is made all the same.
     const fs::path open = dir / "nyitott";
