@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
@@ -199,18 +202,26 @@ TEST_F(Sheet, ProjectRowsFollowLineByLineAndARemarkKeepsItsColumn) {
 }
 
 // A file may hold a longer remark than the window lets be typed: the sheet
-// prints its first five lines and nothing over the collectors' section.
+// prints its first five lines, marks the cut, and prints nothing over the
+// collectors' section.
 TEST_F(Sheet, ARemarkPrintsNoMoreThanItsFiveLines) {
     const struct {
         const char* remark;
         int lines;
-    } cases[] = {{"1\r\n2\r\n3\r\n4\r\n5", 5}, {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8", 5}, {"1\r\n2", 2}};
+        bool cut;
+    } cases[] = {{"1\r\n2\r\n3\r\n4\r\n5", 5, false},
+                 {"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8", 5, true},
+                 {"1\r\n2", 2, false}};
     for (const auto& c : cases) {
         m.s.projekt.Megjegyzes = c.remark;
         render();
         const std::vector<Text> remark = column(47, 29 + 4 * lineHeight(9) - kTol, 300);
         ASSERT_EQ(int(remark.size()), c.lines) << c.remark;
-        for (int i = 0; i < c.lines; ++i) EXPECT_EQ(remark[std::size_t(i)].text, QString::number(i + 1));
+        for (int i = 0; i < c.lines; ++i) {
+            const QString mark = c.cut && i + 1 == c.lines ? QString(QChar(0x2026)) : QString();
+            EXPECT_EQ(remark[std::size_t(i)].text, QString::number(i + 1) + mark);
+            EXPECT_EQ(remark[std::size_t(i)].font.pointSizeF(), 9) << "five lines fit in full size";
+        }
         const Text* heading = find(QStringLiteral("NAPKOLLEKTOROK"));
         ASSERT_NE(heading, nullptr);
         EXPECT_LT(remark.back().top + lineHeight(9), heading->top + kTol) << c.remark;
@@ -233,6 +244,130 @@ TEST_F(Sheet, OneLineTextsWithLineBreaksStayOnTheirLine) {
     EXPECT_NE(find(QStringLiteral("R 300")), nullptr);
     EXPECT_EQ(column(65, 68, 110).size(), 8u) << "the collector rows keep their lines";
 }
+
+#ifdef NK_PDFTOTEXT
+// The sheet as PDF, read back word by word with its boxes in millimetres
+// from the top left corner of the printable area, as the sheet's own
+// coordinates are.
+class SheetPdf : public Sheet {
+protected:
+    struct Word {
+        QString text;
+        double x1, y1, x2, y2;
+    };
+
+    std::vector<Word> printPdf() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("adatlap.pdf"));
+        {
+            QPdfWriter pdf(file);
+            pdf.setResolution(600);
+            pdf.setPageLayout(sheetPageLayout());
+            SheetPrinter printer(pdf);
+            const auto ops = buildSizingSheet(m, kToday, NumberLocale::decimalComma());
+            EXPECT_TRUE(runSheet(
+                ops, [&](const SheetOp& op) { return printer.run(op); }, [](int) { return false; }));
+        }
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral(NK_PDFTOTEXT), {QStringLiteral("-bbox"), file, QStringLiteral("-")});
+        EXPECT_TRUE(pdftotext.waitForFinished(30000));
+        const QString xhtml = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        const double margin = sheetPageLayout().margins(QPageLayout::Millimeter).left();
+        const auto mm = [&](const QString& points) {
+            return pointRead(points.toStdString()) * 25.4 / 72 - margin;
+        };
+        static const QRegularExpression word(
+            QStringLiteral(R"re(<word xMin="([^"]+)" yMin="([^"]+)" xMax="([^"]+)" yMax="([^"]+)">([^<]*)</word>)re"));
+        std::vector<Word> words;
+        for (auto it = word.globalMatch(xhtml); it.hasNext();) {
+            const QRegularExpressionMatch w = it.next();
+            QString text = w.captured(5);
+            text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+                .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+                .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+                .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+            words.push_back({text, mm(w.captured(1)), mm(w.captured(2)), mm(w.captured(3)), mm(w.captured(4))});
+        }
+        return words;
+    }
+};
+
+// The facility, customer and designer names and the remark print left of
+// the schematic and above the collectors' heading, whole where a designer's
+// text fits, in type no smaller than 6 points, and cut with a mark where
+// nothing would fit.
+TEST_F(SheetPdf, ProjectTextsPrintInTheirRoom) {
+    const auto words = [](const char* head, int count) {
+        QStringList w;
+        for (int i = 1; i <= count; ++i) w << QStringLiteral("%1%2").arg(QString::fromUtf8(head)).arg(i, 2, 10, QLatin1Char('0'));
+        return w.join(QLatin1Char(' ')).toStdString();
+    };
+    std::string longRemark;
+    for (int line = 1; line <= 5; ++line)
+        longRemark += (line > 1 ? "\r\n" : "") + words(("Tetőátvezetés" + std::to_string(line) + "x").c_str(), 25);
+    const struct {
+        const char* what;
+        std::string facility, customer, designer, remark;
+        bool whole;
+    } cases[] = {
+        {"a designer's texts", "Kovács János családi háza, 2000 Szentendre, Rózsa utca 5.",
+         "Szentendrei Családi Házépítő és Felújító Korlátolt Felelősségű Társaság",
+         "Dr. Nagy-Szabó Éva okl. épületgépész mérnök",
+         "A kollektorok a déli tetősíkra kerülnek, a tároló a pincében áll.\r\nA vezeték 22 mm-es rézcső.", true},
+        {"30 long words and five long remark lines", words("Napkollektormező", 30), words("Megrendelőcsoport", 30),
+         words("Tervezőirodavezető", 30), longRemark, false},
+    };
+    constexpr double kSchematicLeft = 132, kLeft = 47, kTol = 0.3;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        m.s.projekt.Letesitmenynev = c.facility;
+        m.s.projekt.Megrendelonev = c.customer;
+        m.s.projekt.Keszitette = c.designer;
+        m.s.projekt.Megjegyzes = c.remark;
+        const std::vector<Word> page = printPdf();
+        const auto at = [&](const char* text) {
+            const auto w = std::find_if(page.begin(), page.end(), [&](const Word& w) { return w.text == QString::fromUtf8(text); });
+            return w == page.end() ? Word{} : *w;
+        };
+        const Word label = at("Létesítmény:"), heading = at("NAPKOLLEKTOROK");
+        ASSERT_FALSE(label.text.isEmpty());
+        ASSERT_FALSE(heading.text.isEmpty());
+        const double top = label.y1 - kTol, bottom = heading.y1 + kTol, smallest = (label.y2 - label.y1) * 6 / 9 - 0.05;
+
+        // The words of the four texts, in the order they were written.
+        QStringList expected;
+        for (const std::string* t : {&c.facility, &c.customer, &c.designer, &c.remark})
+            expected << QString::fromStdString(*t).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const auto ours = [&](const QString& w) {
+            QString stem = w;
+            if (stem.endsWith(QChar(0x2026))) stem.chop(1);
+            return !w.isEmpty() && std::any_of(expected.begin(), expected.end(), [&](const QString& e) {
+                       return stem.isEmpty() ? w == QChar(0x2026) : e == stem || (w != stem && e.startsWith(stem));
+                   });
+        };
+        QStringList printed;
+        bool marked = false;
+        for (const Word& w : page) {
+            if (!ours(w.text)) continue;
+            SCOPED_TRACE(w.text.toStdString());
+            EXPECT_GE(w.x1, kLeft - kTol);
+            EXPECT_LE(w.x2, kSchematicLeft);
+            EXPECT_GE(w.y1, top);
+            EXPECT_LE(w.y2, bottom);
+            EXPECT_GE(w.y2 - w.y1, smallest);
+            printed << w.text;
+            marked |= w.text.endsWith(QChar(0x2026));
+        }
+        if (c.whole) {
+            EXPECT_EQ(printed, expected);
+            EXPECT_FALSE(marked);
+        } else {
+            EXPECT_TRUE(marked);
+            EXPECT_LT(printed.size(), expected.size());
+        }
+    }
+}
+#endif
 
 TEST_F(Sheet, CollectorValuesAreNumbersInTheLocalesNotation) {
     m.s.Kollektortipus = 6;

@@ -2,6 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QSvgRenderer>
+#include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/palette.h"
@@ -28,11 +30,94 @@ QPen SheetPrinter::pen(int colour) const {
 // The text's top left corner at the current position; the position then
 // stands right after its last character.
 void SheetPrinter::printLine(const QString& text) {
-    painter_.setFont(font_);
+    drawText(text, font_, x_, y_);
+    x_ += QFontMetricsF(font_, &device_).horizontalAdvance(text) / dotsPerMm_;
+}
+
+void SheetPrinter::drawText(const QString& text, const QFont& font, double x, double top) {
+    painter_.setFont(font);
     painter_.setPen(paletteColour(textColour_));
-    const QFontMetricsF fm(font_, &device_);
-    painter_.drawText(QPointF(toDevice(x_), toDevice(y_) + fm.ascent()), text);
-    x_ += fm.horizontalAdvance(text) / dotsPerMm_;
+    painter_.drawText(QPointF(toDevice(x), toDevice(top) + QFontMetricsF(font, &device_).ascent()), text);
+}
+
+namespace {
+
+const QChar kCutMark(0x2026);
+
+// The line with the mark of a cut after it, shortened until both fit; the
+// mark follows the last letter kept, not a blank.
+QString withCutMark(const QString& line, const QFontMetricsF& fm, double width) {
+    QString kept = fm.horizontalAdvance(line + kCutMark) <= width
+                       ? line
+                       : fm.elidedText(line, Qt::ElideRight, width - fm.horizontalAdvance(kCutMark));
+    if (kept.endsWith(kCutMark)) kept.chop(1);
+    while (!kept.isEmpty() && kept.back().isSpace()) kept.chop(1);
+    return kept + kCutMark;
+}
+
+// A line of a text broken where it meets the width, between words where
+// there are any.
+QStringList wrapped(const QString& line, const QFont& font, const QPaintDevice& device, double width) {
+    QTextLayout layout(line, font, &device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+        l.setLineWidth(width);
+        QString part = line.mid(l.textStart(), l.textLength());
+        while (!part.isEmpty() && part.back().isSpace()) part.chop(1);
+        lines << part;
+    }
+    layout.endLayout();
+    if (lines.isEmpty()) lines << QString();
+    return lines;
+}
+
+}  // namespace
+
+// A text that would run under the schematic or over the next section is
+// set in smaller type, half a point at a time, and what does not fit even
+// in the smallest is cut. A text of one line stands on the row's baseline;
+// one that wraps starts there.
+void SheetPrinter::fit(const SheetOp& op) {
+    const QFontMetricsF row(font_, &device_);
+    const double rowHeight = row.height() / dotsPerMm_;
+    const double baseline = y_ + row.ascent() / dotsPerMm_;
+    const double width = toDevice(op.x2 - x_);
+    const QStringList given = op.text.split(QStringLiteral("\r\n"));
+
+    QFont font = font_;
+    QStringList lines;
+    int room = 1;
+    for (double points = font_.pointSizeF();; points -= 0.5) {
+        font.setPointSizeF(std::max(points, op.points));
+        const QFontMetricsF fm(font, &device_);
+        lines.clear();
+        if (op.wraps) {
+            room = int(std::floor((op.y2 - y_) * dotsPerMm_ / fm.height() + 1e-9));
+            for (const QString& line : given) lines << wrapped(line, font, device_, width);
+        } else {
+            lines << given.join(QLatin1Char(' '));
+        }
+        bool fits = lines.size() <= room;
+        for (const QString& line : lines) fits = fits && fm.horizontalAdvance(line) <= width;
+        if (fits) break;
+        if (points <= op.points) {
+            lines = lines.mid(0, std::max(room, 0));
+            if (!lines.isEmpty()) lines.back() = withCutMark(lines.back(), fm, width);
+            break;
+        }
+    }
+    const QFontMetricsF fm(font, &device_);
+    double top = baseline - fm.ascent() / dotsPerMm_;
+    for (const QString& line : lines) {
+        if (!line.isEmpty()) drawText(line, font, x_, top);
+        top += fm.height() / dotsPerMm_;
+    }
+    x_ = lineStart_;
+    y_ = op.wraps ? std::max(top, y_ + rowHeight) : y_ + rowHeight;
 }
 
 int SheetPrinter::run(const SheetOp& op) {
@@ -73,6 +158,7 @@ int SheetPrinter::run(const SheetOp& op) {
             }
             break;
         }
+        case K::Fit: fit(op); break;
         case K::Line:
             painter_.setPen(pen(op.colour));
             painter_.drawLine(QPointF(toDevice(op.x1), toDevice(op.y1)), QPointF(toDevice(op.x2), toDevice(op.y2)));

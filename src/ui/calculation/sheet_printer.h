@@ -36,6 +36,8 @@ private:
     double toDevice(double mm) const { return mm * dotsPerMm_; }
     QPen pen(int colour) const;
     void printLine(const QString& text);
+    void drawText(const QString& text, const QFont& font, double x, double top);
+    void fit(const SheetOp& op);
 
     QPaintDevice& device_;
     int refused_;

@@ -58,6 +58,11 @@ public:
         atX(valueX);
         print(value, true);
     }
+    // A text in the room right of the current position, ending the line.
+    void fitted(const QString& text, double right, double bottom, bool wraps) {
+        add({.kind = SheetOp::Kind::Fit, .x2 = right, .y2 = bottom, .points = 6, .text = text, .endLine = true,
+             .wraps = wraps});
+    }
 };
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
@@ -84,11 +89,13 @@ PrintedSystem printedSystem(const Model& m) {
     return {m.s.Rendszerszam, m.s.Rendszerkategoria};
 }
 
-// The remark's first lines, as many as the sheet has room for: a file may
-// hold more than the settings window lets be typed.
+// The remark's first lines, as many as the settings window lets be typed; a
+// file may hold more, and their cut is marked.
 QString remarkInItsRoom(const std::string& remark) {
     const QString crLf = QStringLiteral("\r\n");
-    return q(remark).split(crLf).mid(0, kRemarkLines).join(crLf);
+    const QStringList lines = q(remark).split(crLf);
+    const QString kept = lines.mid(0, kRemarkLines).join(crLf);
+    return lines.size() > kRemarkLines ? kept + QChar(0x2026) : kept;
 }
 
 // A text of a one-line box on one line: a file may hold line breaks in it,
@@ -101,6 +108,9 @@ QString collectorTypeName(int type) {
                                          "Lefedés nélküli kollektor", "Egyéb"};
     return type >= 1 && type <= 6 ? QString::fromUtf8(kNames[type - 1]) : QString();
 }
+
+// Where the schematic's frame starts, and the collectors' section.
+constexpr double kSchematicLeft = 132, kCollectorsTop = 65;
 
 // --- The charts of the three frames -----------------------------------------
 
@@ -475,22 +485,31 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const 
         w.atX(47);
         w.print(g, true);
     }
-    w.row(15, QStringLiteral("Létesítmény: "), 47, oneLine(s.projekt.Letesitmenynev));
-    w.row(15, QStringLiteral("Megrendelő: "), 47, oneLine(s.projekt.Megrendelonev));
-    w.row(15, QStringLiteral("Méretezést készítette: "), 47, oneLine(s.projekt.Keszitette));
+    // The project's texts keep left of the schematic and above the
+    // collectors' heading, with a millimetre to spare.
+    constexpr double kTextsRight = kSchematicLeft - 1, kTextsBottom = kCollectorsTop;
+    const std::pair<const char*, const std::string*> names[] = {
+        {"Létesítmény: ", &s.projekt.Letesitmenynev},
+        {"Megrendelő: ", &s.projekt.Megrendelonev},
+        {"Méretezést készítette: ", &s.projekt.Keszitette},
+    };
+    for (const auto& [label, name] : names) {
+        w.atX(15);
+        w.print(QString::fromUtf8(label), false);
+        w.atX(47);
+        w.fitted(oneLine(*name), kTextsRight, kTextsBottom, false);
+    }
     w.atX(15);
     w.print(QStringLiteral("Megjegyzés: "), false);
-    w.lineStart(47);
     w.atX(47);
-    w.print(remarkInItsRoom(s.projekt.Megjegyzes), true);
-    w.lineStart(0);
+    w.fitted(remarkInItsRoom(s.projekt.Megjegyzes), kTextsRight, kTextsBottom, true);
     w.at(120, 30);
     w.print(QStringLiteral("Vázlat:"), true);
-    w.add({.kind = SheetOp::Kind::Picture, .x1 = 132, .y1 = 30, .x2 = 63, .y2 = 35,
+    w.add({.kind = SheetOp::Kind::Picture, .x1 = kSchematicLeft, .y1 = 30, .x2 = 63, .y2 = 35,
            .text = schematicPicture(ix(printed.number))});
 
     // Collectors.
-    w.title(10, 65, 9, true, 2, QStringLiteral("NAPKOLLEKTOROK"));
+    w.title(10, kCollectorsTop, 9, true, 2, QStringLiteral("NAPKOLLEKTOROK"));
     w.rule(43, 68, 195, 68, 5, 2);
     w.print(QString(), true);
     w.atX(15);

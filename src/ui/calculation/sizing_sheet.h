@@ -28,6 +28,9 @@ struct SheetOp {
         MoveTo,      // x1 and/or y1; a NaN keeps that coordinate
         LineStart,   // x1: where a line end returns
         Print,       // an item list; `endLine` ends the line
+        Fit,         // `text` in the room from the current position to x2 across and, where it
+                     // `wraps`, to y2 down: in smaller type down to `points` where it does
+                     // not fit, cut and marked "…" where it does not fit even so; ends the line
         Line,        // (x1, y1) to (x2, y2) in `colour`, or in the text colour when -1
         Box,         // border in `colour`, filled as the fill settings say
         Picture,     // `text` names the picture, scaled into x1, y1, width x2, height y2
@@ -41,6 +44,7 @@ struct SheetOp {
     int width = 0;
     QString text{};
     bool endLine = false;
+    bool wraps = false;
 };
 
 // A4 portrait. The sheet's coordinates reach 195 mm across and 275 mm down
