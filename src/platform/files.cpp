@@ -285,7 +285,7 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
         // locked: the name then no longer stands for it, and another is
         // drawn.
         const bool shared = dir.fd >= 0 && lockWithin(dir.fd, LOCK_SH, kLockWait);
-        for (int attempt = 0; out.fd < 0; ++attempt) {
+        for (int attempt = 0;; ++attempt) {
             char suffix[16];
             std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
             temporary = folder / (stem + suffix);
@@ -293,8 +293,12 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
             if (out.fd < 0 && (errno != EEXIST || attempt == 100))
                 return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
             if (out.fd < 0) continue;
+            // Held a moment at most by a removal that opened it first; a
+            // new file's temporary may be read, and so locked, by anyone.
             lockWithin(out.fd, LOCK_EX, kLockWait);
-            if (!stillNamed(temporary, out.fd)) out.close();
+            if (stillNamed(temporary, out.fd)) break;
+            out.close();
+            if (attempt == 100) return {kPathFileAccess, "every temporary was removed before it could be used"};
         }
         if (shared) ::flock(dir.fd, LOCK_UN);
     }
