@@ -96,7 +96,8 @@ void SheetPrinter::fit(const SheetOp& op) {
         const QFontMetricsF fm(font, &device_);
         lines.clear();
         if (op.wraps) {
-            room = int(std::floor((op.y2 - y_) * dotsPerMm_ / fm.height() + 1e-9));
+            const double firstTop = baseline * dotsPerMm_ - fm.ascent();
+            room = int(std::floor((op.y2 * dotsPerMm_ - firstTop) / fm.height() + 1e-9));
             for (const QString& line : given) lines << wrapped(line, font, device_, width);
         } else {
             lines << given.join(QLatin1Char(' '));
