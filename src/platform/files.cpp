@@ -161,11 +161,12 @@ bool isTemporaryOf(std::string_view name, std::string_view stem) {
 }
 
 // Removes the temporaries that dead saves of a file left. A save holds its
-// temporary locked from its creation until it has taken the file's place or
-// is gone, so one that no save holds is a dead save's. Only with the folder
-// to itself: a save between creating its temporary and locking it holds the
-// folder shared, and then this is left to a later save. A name shortened to
-// fit may stand for more files than one; what it removes is dead all the
+// temporary locked from just after its creation until it has taken the
+// file's place or is gone, so one that no save holds is a dead save's, or
+// one created a moment ago: a save holds the folder shared while it creates
+// and locks its temporary, and where it could not, it finds its temporary
+// gone and makes another. Only with the folder to itself. A name shortened
+// to fit may stand for more files than one; what it removes is dead all the
 // same.
 void removeDeadTemporaries(int dirFd, const fs::path& folder, std::string_view stem) {
     if (dirFd < 0 || ::flock(dirFd, LOCK_EX | LOCK_NB) != 0) return;
@@ -183,20 +184,23 @@ void removeDeadTemporaries(int dirFd, const fs::path& folder, std::string_view s
 }
 
 // Any process that may read a folder may lock it, and hold the lock for
-// ever: a save waits for a lock no longer than this, then goes on without.
+// ever: a save waits for a lock no longer than this.
 constexpr auto kLockWait = std::chrono::seconds(1);
 
-bool lockWithin(int fd, int operation, std::chrono::steady_clock::duration wait) {
-    const auto until = std::chrono::steady_clock::now() + wait;
+enum class Lock { Taken, Held, NotTaken };
+
+// Held: another holds it still when the time is up. NotTaken: the file
+// system takes no lock.
+Lock lockBy(int fd, int operation, std::chrono::steady_clock::time_point until) {
     for (;;) {
-        if (::flock(fd, operation | LOCK_NB) == 0) return true;
-        if (errno != EWOULDBLOCK && errno != EINTR) return false;
-        if (std::chrono::steady_clock::now() >= until) return false;
+        if (::flock(fd, operation | LOCK_NB) == 0) return Lock::Taken;
+        if (errno != EWOULDBLOCK && errno != EINTR) return Lock::NotTaken;
+        if (std::chrono::steady_clock::now() >= until) return Lock::Held;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
 
-// Whether the name still stands for the open file.
+// A removal may have taken the temporary between its creation and its lock.
 bool stillNamed(const fs::path& name, int fd) {
     struct stat named{}, open{};
     return ::lstat(name.c_str(), &named) == 0 && ::fstat(fd, &open) == 0 && named.st_dev == open.st_dev &&
@@ -284,7 +288,9 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
         // Without the lock, a removal may take the temporary before it is
         // locked: the name then no longer stands for it, and another is
         // drawn.
-        const bool shared = dir.fd >= 0 && lockWithin(dir.fd, LOCK_SH, kLockWait);
+        using Clock = std::chrono::steady_clock;
+        const bool shared = dir.fd >= 0 && lockBy(dir.fd, LOCK_SH, Clock::now() + kLockWait) == Lock::Taken;
+        const auto until = Clock::now() + kLockWait;
         for (int attempt = 0;; ++attempt) {
             char suffix[16];
             std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
@@ -293,12 +299,16 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
             if (out.fd < 0 && (errno != EEXIST || attempt == 100))
                 return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
             if (out.fd < 0) continue;
-            // Held a moment at most by a removal that opened it first; a
-            // new file's temporary may be read, and so locked, by anyone.
-            lockWithin(out.fd, LOCK_EX, kLockWait);
-            if (stillNamed(temporary, out.fd)) break;
+            // A removal that opened it first holds it a moment. A new
+            // file's temporary may be read, and so locked, by anyone: one
+            // that another holds is left for another name, as a removal
+            // could take it once he lets go.
+            const Lock lock = lockBy(out.fd, LOCK_EX, until);
+            const bool named = stillNamed(temporary, out.fd);
+            if (named && lock != Lock::Held) break;
+            if (named) ::unlink(temporary.c_str());
             out.close();
-            if (attempt == 100) return {kPathFileAccess, "every temporary was removed before it could be used"};
+            if (attempt == 100 || Clock::now() >= until) return failure(EBUSY);
         }
         if (shared) ::flock(dir.fd, LOCK_UN);
     }

@@ -45,8 +45,10 @@ namespace {
 const QChar kCutMark(0x2026);
 
 // The line with the mark of a cut after it, shortened until both fit; the
-// mark follows the last letter kept, not a blank.
+// mark follows the last letter kept, not a blank. A room too narrow even
+// for the mark is left empty.
 QString withCutMark(const QString& line, const QFontMetricsF& fm, double width) {
+    if (fm.horizontalAdvance(kCutMark) > width) return {};
     QString kept = fm.horizontalAdvance(line + kCutMark) <= width
                        ? line
                        : fm.elidedText(line, Qt::ElideRight, width - fm.horizontalAdvance(kCutMark));
@@ -66,9 +68,9 @@ QStringList wrapped(const QString& line, const QFont& font, const QPaintDevice& 
     layout.beginLayout();
     for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
         l.setLineWidth(width);
-        QString part = line.mid(l.textStart(), l.textLength());
-        while (!part.isEmpty() && part.back().isSpace()) part.chop(1);
-        lines << part;
+        QString text = line.mid(l.textStart(), l.textLength());
+        while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
+        lines << text;
     }
     layout.endLayout();
     if (lines.isEmpty()) lines << QString();

@@ -1,6 +1,7 @@
 #include "ui/calculation/sizing_sheet.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -58,7 +59,8 @@ public:
         atX(valueX);
         print(value, true);
     }
-    // A text in the room right of the current position, ending the line.
+    // A text whose length the designer chose: the printer, which knows the
+    // letters' widths, fits it into its room.
     void fitted(const QString& text, double right, double bottom, bool wraps) {
         add({.kind = SheetOp::Kind::Fit, .x2 = right, .y2 = bottom, .points = 6, .text = text, .endLine = true,
              .wraps = wraps});
@@ -90,12 +92,14 @@ PrintedSystem printedSystem(const Model& m) {
 }
 
 // The remark's first lines, as many as the settings window lets be typed; a
-// file may hold more, and their cut is marked.
+// file may hold more, and where they say anything their cut is marked.
 QString remarkInItsRoom(const std::string& remark) {
     const QString crLf = QStringLiteral("\r\n");
     const QStringList lines = q(remark).split(crLf);
     const QString kept = lines.mid(0, kRemarkLines).join(crLf);
-    return lines.size() > kRemarkLines ? kept + QChar(0x2026) : kept;
+    const QStringList dropped = lines.mid(kRemarkLines);
+    const bool said = std::any_of(dropped.begin(), dropped.end(), [](const QString& l) { return !l.trimmed().isEmpty(); });
+    return said ? kept + QChar(0x2026) : kept;
 }
 
 // A text of a one-line box on one line: a file may hold line breaks in it,
@@ -109,7 +113,8 @@ QString collectorTypeName(int type) {
     return type >= 1 && type <= 6 ? QString::fromUtf8(kNames[type - 1]) : QString();
 }
 
-// Where the schematic's frame starts, and the collectors' section.
+// The project's texts are fitted between these: nothing may be printed
+// under the schematic or over the collectors' heading.
 constexpr double kSchematicLeft = 132, kCollectorsTop = 65;
 
 // --- The charts of the three frames -----------------------------------------
@@ -485,8 +490,7 @@ std::vector<SheetOp> buildSizingSheet(const Model& m, const QDate& today, const 
         w.atX(47);
         w.print(g, true);
     }
-    // The project's texts keep left of the schematic and above the
-    // collectors' heading, with a millimetre to spare.
+    // The project's texts keep a millimetre clear of the schematic's frame.
     constexpr double kTextsRight = kSchematicLeft - 1, kTextsBottom = kCollectorsTop;
     const std::pair<const char*, const std::string*> names[] = {
         {"Létesítmény: ", &s.projekt.Letesitmenynev},
