@@ -251,7 +251,8 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes) {
     return {};
 }
 
-FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::optional<std::uint32_t> namesSeed) {
+FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::optional<std::uint32_t> namesSeed,
+                        const std::function<void(const std::string&)>& created) {
     // What could not be read back is not written.
     if (bytes.size() > kLargestSettingsFile) return tooLarge();
     fs::path target(path);
@@ -299,16 +300,18 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
             if (out.fd < 0 && (errno != EEXIST || attempt == 100))
                 return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
             if (out.fd < 0) continue;
+            if (created) created(temporary.string());
             // A removal that opened it first holds it a moment. A new
             // file's temporary may be read, and so locked, by anyone: one
             // that another holds is left for another name, as a removal
-            // could take it once he lets go.
+            // could take it once he lets go. Past the wait, a name gets one
+            // try.
             const Lock lock = lockBy(out.fd, LOCK_EX, until);
             const bool named = stillNamed(temporary, out.fd);
             if (named && lock != Lock::Held) break;
             if (named) ::unlink(temporary.c_str());
             out.close();
-            if (attempt == 100 || Clock::now() >= until) return failure(EBUSY);
+            if (attempt == 100) return failure(EBUSY);
         }
         if (shared) ::flock(dir.fd, LOCK_UN);
     }

@@ -6,6 +6,7 @@
 // tools refuse the same things for the same reasons.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,8 +60,12 @@ FileOutcome readWholeFile(const std::string& path, std::string& bytes);
 // and a save removes the temporaries that saves of the file killed on the
 // way left, but not one a save still at work holds. More bytes than
 // kLargestSettingsFile are refused, as the reader would refuse them.
-// `namesSeed` draws the temporary's names, for a test that must know them.
+// A lock another process holds is waited for a second at most.
+// `namesSeed` draws the temporary's names, for a test that must know them;
+// `created` is told each temporary's name before the save locks it, for a
+// test that must come in between.
 FileOutcome replaceFile(const std::string& path, std::string_view bytes,
-                        std::optional<std::uint32_t> namesSeed = std::nullopt);
+                        std::optional<std::uint32_t> namesSeed = std::nullopt,
+                        const std::function<void(const std::string&)>& created = {});
 
 }  // namespace nk

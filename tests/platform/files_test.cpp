@@ -500,6 +500,49 @@ TEST_F(Files, ASaveCompletesWhileAnotherProcessHoldsTheFolderLocked) {
     EXPECT_EQ(leftovers(dir), 1);
 }
 
+// What may come between the creation of a save's temporary and its lock:
+// a removal of dead temporaries that takes it, or another process that
+// locks it and holds it. The save draws another name, and the temporary it
+// lost is not left behind.
+TEST_F(Files, ASaveGoesOnWithAnotherTemporaryWhereItsOwnIsTakenOrHeld) {
+    enum class Comes { Removal, Holder };
+    const struct {
+        const char* what;
+        Comes comes;
+        int times;         // on the first names drawn
+        int error;
+        int namesDrawn;
+    } cases[] = {
+        {"a removal", Comes::Removal, 1, 0, 2},
+        {"a process that holds it", Comes::Holder, 1, 0, 2},
+        {"a process that holds every one", Comes::Holder, 1000, kPermissionDenied, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path f = dir / "p.nks";
+        put(f, "earlier");
+        std::vector<int> held;
+        int drawn = 0;
+        const auto between = [&](const std::string& temporary) {
+            if (drawn++ >= c.times) return;
+            if (c.comes == Comes::Removal) {
+                ::unlink(temporary.c_str());
+            } else {
+                held.push_back(::open(temporary.c_str(), O_RDONLY | O_CLOEXEC));
+                ::flock(held.back(), LOCK_SH);
+            }
+        };
+        const FileOutcome r = replaceFile(f, "1,2", std::nullopt, between);
+        for (const int fd : held) ::close(fd);
+        EXPECT_EQ(r.error, c.error) << r.reason;
+        EXPECT_EQ(contents(f), c.error == 0 ? "1,2" : "earlier");
+        if (c.namesDrawn > 0) {
+            EXPECT_EQ(drawn, c.namesDrawn);
+        }
+        EXPECT_EQ(leftovers(dir), 0);
+    }
+}
+
 // Two users of a design office share a folder through group 2000; a save
 // by either, or by the superuser, must leave the file to the other.
 TEST_F(Files, ASaveKeepsTheOwnerAndGroupWhereTheSaverMaySetThem) {
