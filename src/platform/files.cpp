@@ -163,11 +163,10 @@ bool isTemporaryOf(std::string_view name, std::string_view stem) {
 // Removes the temporaries that dead saves of a file left. A save holds its
 // temporary locked from just after its creation until it has taken the
 // file's place or is gone, so one that no save holds is a dead save's, or
-// one created a moment ago: a save holds the folder shared while it creates
-// and locks its temporary, and where it could not, it finds its temporary
-// gone and makes another. Only with the folder to itself. A name shortened
-// to fit may stand for more files than one; what it removes is dead all the
-// same.
+// one created a moment ago, whose save finds it gone and makes another.
+// Only with the folder to itself, so that one removal runs at a time, and
+// none where the file system takes no lock. A name shortened to fit may
+// stand for more files than one; what it removes is dead all the same.
 void removeDeadTemporaries(int dirFd, const fs::path& folder, std::string_view stem) {
     if (dirFd < 0 || ::flock(dirFd, LOCK_EX | LOCK_NB) != 0) return;
     std::error_code e;
@@ -183,7 +182,7 @@ void removeDeadTemporaries(int dirFd, const fs::path& folder, std::string_view s
     ::flock(dirFd, LOCK_UN);
 }
 
-// Any process that may read a folder may lock it, and hold the lock for
+// Any process that may read a file may lock it, and hold the lock for
 // ever: a save waits for a lock no longer than this.
 constexpr auto kLockWait = std::chrono::seconds(1);
 
@@ -282,38 +281,28 @@ FileOutcome replaceFile(const std::string& path, std::string_view bytes, std::op
     std::mt19937 draw(namesSeed ? *namesSeed : std::random_device()());
     fs::path temporary;
     Descriptor out;
-    {
-        // Created and locked under the folder's shared lock, so that no
-        // removal sees it unlocked; a folder that takes no lock has no
-        // removal either. A return closes the folder, and so unlocks it.
-        // Without the lock, a removal may take the temporary before it is
-        // locked: the name then no longer stands for it, and another is
-        // drawn.
-        using Clock = std::chrono::steady_clock;
-        const bool shared = dir.fd >= 0 && lockBy(dir.fd, LOCK_SH, Clock::now() + kLockWait) == Lock::Taken;
-        const auto until = Clock::now() + kLockWait;
-        for (int attempt = 0;; ++attempt) {
-            char suffix[16];
-            std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
-            temporary = folder / (stem + suffix);
-            out.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, exists ? 0600 : 0666);
-            if (out.fd < 0 && (errno != EEXIST || attempt == 100))
-                return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
-            if (out.fd < 0) continue;
-            if (created) created(temporary.string());
-            // A removal that opened it first holds it a moment. A new
-            // file's temporary may be read, and so locked, by anyone: one
-            // that another holds is left for another name, as a removal
-            // could take it once he lets go. Past the wait, a name gets one
-            // try.
-            const Lock lock = lockBy(out.fd, LOCK_EX, until);
-            const bool named = stillNamed(temporary, out.fd);
-            if (named && lock != Lock::Held) break;
-            if (named) ::unlink(temporary.c_str());
-            out.close();
-            if (attempt == 100) return failure(EBUSY);
-        }
-        if (shared) ::flock(dir.fd, LOCK_UN);
+    // A removal may take the temporary between its creation and its lock:
+    // the name then no longer stands for it, and another is drawn.
+    const auto until = std::chrono::steady_clock::now() + kLockWait;
+    for (int attempt = 0;; ++attempt) {
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "%06lx.tmp", static_cast<unsigned long>(draw() & 0xffffffu));
+        temporary = folder / (stem + suffix);
+        out.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, exists ? 0600 : 0666);
+        if (out.fd < 0 && (errno != EEXIST || attempt == 100))
+            return errno == ENOENT ? FileOutcome{kPathNotFound, "no such folder"} : failure(errno);
+        if (out.fd < 0) continue;
+        if (created) created(temporary.string());
+        // A removal that opened it first holds it a moment. A new file's
+        // temporary may be read, and so locked, by anyone: one that another
+        // holds is left for another name, as a removal could take it once
+        // he lets go. Past the wait, a name gets one try.
+        const Lock lock = lockBy(out.fd, LOCK_EX, until);
+        const bool named = stillNamed(temporary, out.fd);
+        if (named && lock != Lock::Held) break;
+        if (named) ::unlink(temporary.c_str());
+        out.close();
+        if (attempt == 100) return failure(EBUSY);
     }
     // Holds the lock until the temporary has taken the file's place or is
     // gone, past the close that reports a late write error.
